@@ -1,0 +1,34 @@
+// The console operations every other part of the game uses. Exactly one
+// implementation is linked into a program: the terminal (Linux, macOS), the
+// Windows console, or the scripted console of the test suite.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Text attributes in the Windows console convention (bit 0 blue, bit 1 green,
+// bit 2 red, bit 3 intensity); the background always stays black.
+enum class TextColour : std::uint16_t {
+    Golden = 6,
+    Normal = 7,
+    Green = 10,
+    Red = 12,
+    Yellow = 14,
+};
+
+void enterFullScreen();
+void setFontHeight(std::int16_t height);
+void selectUtf8CodePage();
+void setGermanLocale();
+void setTextColour(TextColour colour);
+void clearScreen();
+void waitForKey();
+void pauseMs(std::int64_t milliseconds);
+void playSound(const std::string& fileName);
+[[noreturn]] void quitProgram();
+
+// While the game reads a number or a name from standard input the keyboard
+// belongs to that stream (echo, line editing); between reads it is quiet, so
+// keys typed during pauses are neither echoed nor lost.
+void beginLineInput();
+void endLineInput();

@@ -1,0 +1,79 @@
+#include "console/file_replace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+bool writeAll(int fd, const std::string& bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+std::string directoryOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A read-only file stays read-only for the game even when it runs as root,
+// which could otherwise replace it regardless of its permissions.
+bool mayReplace(const std::string& path, mode_t& mode) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) return false;
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+        return true;
+    }
+    if (!S_ISREG(info.st_mode)) return false;
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    if (::access(path.c_str(), W_OK) != 0) return false;
+    mode = info.st_mode & 07777;
+    return true;
+}
+
+}  // namespace
+
+bool replaceFileContents(const std::string& path, const std::string& bytes) {
+    mode_t mode = 0;
+    if (!mayReplace(path, mode)) return false;
+
+    std::string tempPath = path + ".XXXXXX";
+    std::vector<char> tempName(tempPath.begin(), tempPath.end());
+    tempName.push_back('\0');
+    int fd = ::mkstemp(tempName.data());
+    if (fd < 0) return false;
+
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = ::rename(tempName.data(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tempName.data());
+        return false;
+    }
+
+    // Make the rename itself durable; a failure here cannot undo it.
+    int dir = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}

@@ -1,0 +1,62 @@
+#include "console/file_replace.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// Only an existing regular, writable file or a missing one may be replaced.
+// Directories, devices and links are left alone, and so is a file the player
+// made read-only (MoveFileEx would otherwise replace it regardless).
+bool mayReplace(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    const DWORD refused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY |
+                          FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    return (attributes & refused) == 0;
+}
+
+bool writeAll(HANDLE file, const std::string& bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        // WriteFile takes a 32-bit count; the game's files are tiny, but stay
+        // correct for any size.
+        const DWORD chunk = left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool replaceFileContents(const std::string& path, const std::string& bytes) {
+    if (!mayReplace(path)) return false;
+
+    const std::string tempPath = path + ".tmp";
+    HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+
+    // Written and flushed to disk before the rename, so the rename never
+    // exposes a file whose content is still only in the cache.
+    bool ok = writeAll(file, bytes) && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    if (ok) {
+        ok = MoveFileExA(tempPath.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    if (!ok) {
+        DeleteFileA(tempPath.c_str());
+        return false;
+    }
+    return true;
+}

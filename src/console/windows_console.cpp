@@ -1,0 +1,145 @@
+// The console operations on the Windows console: kernel32 for full screen,
+// font and colour, winmm for sound, and the C runtime for shell commands,
+// single-key reads and the end of the process.
+#include "console/console.h"
+#include "console/pause.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <conio.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cwchar>
+#include <exception>
+#include <iostream>
+#include <locale>
+#include <string>
+#include <thread>
+
+// The console expects the record size in cbSize: 84 bytes on every Windows ABI.
+static_assert(sizeof(CONSOLE_FONT_INFOEX) == 84, "unexpected CONSOLE_FONT_INFOEX layout");
+
+void enterFullScreen() {
+    if (GetConsoleWindow() == nullptr) {
+        std::cerr << "Fehler: Konnte das Konsolenfenster nicht abrufen.\n";
+        return;
+    }
+    // The switch is refused on many modern consoles; the game looks the same
+    // either way, so the result is deliberately not examined.
+    SetConsoleDisplayMode(GetStdHandle(STD_OUTPUT_HANDLE), CONSOLE_FULLSCREEN_MODE, nullptr);
+}
+
+void setFontHeight(std::int16_t height) {
+    HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (handle == INVALID_HANDLE_VALUE) {
+        std::cerr << "Fehler: Konnte Konsolenhandle nicht abrufen.\n";
+        return;
+    }
+
+    CONSOLE_FONT_INFOEX info{};
+    info.cbSize = sizeof(info);
+    // FALSE: the font of the current window, not of the maximised one.
+    if (!GetCurrentConsoleFontEx(handle, FALSE, &info)) {
+        std::cerr << "Fehler: Konnte aktuelle Schriftartinformationen nicht abrufen.\n";
+        return;
+    }
+
+    // Font index, family and weight stay as read; width 0 lets the console
+    // derive the cell width from the height.
+    info.dwFontSize.X = 0;
+    info.dwFontSize.Y = height;
+    std::wcsncpy(info.FaceName, L"Consolas", LF_FACESIZE);
+
+    if (!SetCurrentConsoleFontEx(handle, FALSE, &info)) {
+        std::cerr << "Fehler: Konnte Schriftgröße nicht setzen.\n";
+    }
+}
+
+void selectUtf8CodePage() {
+    // All game text is stored as UTF-8; code page 65001 makes the console
+    // show umlauts and ß as such. The exit status is of no interest.
+    std::cout.flush();
+    std::system("chcp 65001 > nul");
+}
+
+void setGermanLocale() {
+    // Not every runtime knows "de_DE.UTF-8" (the mingw runtime, for one, only
+    // accepts "C" and the user's default). Without it the game still works,
+    // so fall back quietly through ever more general names instead of
+    // stopping at start-up.
+    static const char* const candidates[] = {"de_DE.UTF-8", "C.UTF-8", ".UTF-8", ""};
+    for (const char* name : candidates) {
+        try {
+            std::locale::global(std::locale(name));
+            return;
+        } catch (const std::exception&) {
+            // Try the next, more general name.
+        }
+    }
+    try {
+        std::locale::global(std::locale::classic());
+    } catch (const std::exception&) {
+        // The classic locale is already the default; nothing more to do.
+    }
+}
+
+void setTextColour(TextColour colour) {
+    // The attribute applies to whatever reaches the console after it is set,
+    // so text still in the stream buffer must go out in the old colour first.
+    std::cout.flush();
+    SetConsoleTextAttribute(GetStdHandle(STD_OUTPUT_HANDLE), static_cast<WORD>(colour));
+}
+
+void clearScreen() {
+    std::cout.flush();
+    std::system("cls");
+}
+
+void waitForKey() {
+    // The prompt must be on screen before the wait starts.
+    std::cout.flush();
+    int key = _getch();
+    // Arrow and function keys arrive as a prefix (0 or 0xE0) and a second
+    // code; read both so the one key press is consumed whole and the second
+    // half does not satisfy the next wait.
+    if (key == 0 || key == 0xE0) {
+        _getch();
+    }
+}
+
+void pauseMs(std::int64_t milliseconds) {
+    std::cout.flush();
+    // Sleep can return early; the shared helper keeps sleeping, rounded up to
+    // whole milliseconds, until the deadline on the monotonic clock has passed.
+    pauseUntilElapsed(
+        milliseconds, [] { return std::chrono::steady_clock::now(); },
+        [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); });
+}
+
+void playSound(const std::string& fileName) {
+    // Sound names are plain ASCII, so each byte maps to one UTF-16 unit.
+    std::wstring wideName;
+    wideName.reserve(fileName.size());
+    for (char byte : fileName) {
+        wideName.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
+    }
+
+    // Asynchronous, not looped; a sound still playing is replaced by this one.
+    if (!PlaySoundW(wideName.c_str(), nullptr, SND_FILENAME | SND_ASYNC)) {
+        std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+    }
+}
+
+void quitProgram() {
+    std::cout << "Das Programm wird beendet...\n";
+    // exit runs static destructors and flushes the standard streams.
+    std::exit(0);
+}
+
+// The Windows console echoes and edits typed lines on its own while standard
+// input is read, and _getch takes keys without echo, so there is no keyboard
+// mode to switch around a line read.
+void beginLineInput() {}
+
+void endLineInput() {}

@@ -1,0 +1,22 @@
+// Reading numbers and words from standard input with the stream's own rules:
+// leading white space skipped, the rest of the line left for the next read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+inline constexpr const char* InvalidInputMessage = "\nUngültige Eingabe! Bitte eine Zahl eingeben!\n";
+inline constexpr const char* InvalidChoiceMessage = "\nUngültige Auswahl!\n";
+
+// Reads one integer into `value`. On input that is no 32-bit number it prints
+// the invalid-input message, clears the error, drops the rest of the line and
+// returns false. At the end of input the game ends in an orderly way.
+bool readNumber(std::int32_t& value);
+
+// Reads one white-space delimited word into `word`; ends the game at the end
+// of input.
+void readWord(std::string& word);
+
+// Ends the game because standard input is exhausted: nothing could ever be
+// read again, so waiting or redrawing would only spin.
+[[noreturn]] void endOfInput();

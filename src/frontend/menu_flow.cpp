@@ -1,0 +1,180 @@
+#include "frontend/menu_flow.h"
+
+#include <array>
+#include <iostream>
+#include <limits>
+#include <stdexcept>
+
+#include "console/console.h"
+#include "frontend/input.h"
+#include "frontend/main_menu.h"
+#include "frontend/new_game.h"
+#include "state/game_state.h"
+#include "state/player_files.h"
+#include "state/save_file.h"
+#include "story/chapters.h"
+#include "story/death_screen.h"
+
+void MenuNesting::push(const ResumePoint& point) {
+    if (!runs_.empty() && runs_.back().point == point &&
+        runs_.back().count < std::numeric_limits<std::uint32_t>::max()) {
+        ++runs_.back().count;
+    } else {
+        runs_.push_back({point, 1});
+    }
+    ++depth_;
+}
+
+ResumePoint MenuNesting::pop() {
+    if (runs_.empty()) throw std::logic_error("no nested menu to return from");
+    ResumePoint point = runs_.back().point;
+    if (--runs_.back().count == 0) runs_.pop_back();
+    --depth_;
+    return point;
+}
+
+namespace {
+
+MenuNesting nesting;
+
+// What the menu loop does next. The innermost open menu is the re-entrant
+// one while anything is nested, and the entry-point menu otherwise.
+enum class Next : std::uint8_t { Menu, EndProcess };
+
+constexpr std::uint8_t NewGameRun = 0;
+constexpr std::uint8_t AfterLastTest = 5;
+
+// Continue's checkpoint tests 1 to 3: the label and the chapter it resumes.
+constexpr std::array<const char*, 3> resumableLabels{
+    Checkpoint::FirstDialog, Checkpoint::SecondDialog, Checkpoint::Awakening};
+
+Next continueTests(MenuCopy copy, int fromTest);
+
+// Opens the re-entrant title menu; it starts with menuChoice 0 and, once it
+// returns, `caller` goes on.
+Next runMainMenu(const ResumePoint& caller) {
+    nesting.push(caller);
+    game.menuChoice = 0;
+    return Next::Menu;
+}
+
+// What follows a chapter run that came back, or whose game ended in a death
+// and whose title menu has now returned.
+Next chapterRunReturned(MenuCopy copy, std::uint8_t test) {
+    if (test == NewGameRun) {
+        if (copy == MenuCopy::EntryPoint) {
+            printMenuBox();
+            return Next::EndProcess;
+        }
+        std::cout << "\n";
+        return Next::Menu;  // menuChoice is still 1: this menu returns
+    }
+    game.menuChoice = 0;
+    if (copy == MenuCopy::EntryPoint) {
+        printMenuBox();
+        return continueTests(copy, test + 1);
+    }
+    return runMainMenu({ResumePoint::Kind::ContinueTests, copy, static_cast<std::uint8_t>(test + 1)});
+}
+
+Next playChapters(int position, MenuCopy copy, std::uint8_t test) {
+    try {
+        runChapters(position);
+    } catch (const GameOver&) {
+        return runMainMenu({ResumePoint::Kind::ChapterRunEnded, copy, test});
+    }
+    return chapterRunReturned(copy, test);
+}
+
+// The four tests, each on the checkpoint as it stands at that moment.
+Next continueTests(MenuCopy copy, int fromTest) {
+    for (int test = fromTest; test <= 4; ++test) {
+        if (test <= 3) {
+            if (game.checkpoint == resumableLabels[static_cast<std::size_t>(test - 1)]) {
+                clearScreen();
+                return playChapters(test, copy, static_cast<std::uint8_t>(test));
+            }
+        } else if (game.checkpoint == Checkpoint::Empty) {
+            std::cout << "Kein Speicherstand vorhanden" << std::endl;
+            game.menuChoice = 0;
+            return runMainMenu({ResumePoint::Kind::ContinueTests, copy, AfterLastTest});
+        }
+    }
+    std::cout << "\n";
+    return Next::Menu;
+}
+
+Next continueFromCheckpoint(MenuCopy copy) {
+    std::cout << "\nSpiel wird geladen...\n";
+    loadGame();
+    loadPlayerName();
+    return continueTests(copy, 1);
+}
+
+Next resume(const ResumePoint& point) {
+    switch (point.kind) {
+        case ResumePoint::Kind::ContinueTests: return continueTests(point.copy, point.test);
+        case ResumePoint::Kind::ChapterRunEnded: return chapterRunReturned(point.copy, point.test);
+    }
+    throw std::logic_error("unknown resume point");
+}
+
+// Name entry and the story, after the entry-point menu's loop has ended.
+Next entryPointNewGameTail() {
+    game.menuChoice = 0;
+    askPlayerName();
+    return playChapters(1, MenuCopy::EntryPoint, NewGameRun);
+}
+
+Next nestedNewGame() {
+    playLoadingAnimation();
+    game.checkpoint = Checkpoint::FirstDialog;
+    clearScreen();
+    saveGame();
+    askPlayerName();
+    return playChapters(1, MenuCopy::Nested, NewGameRun);
+}
+
+Next entryPointMenuPass() {
+    if (game.menuChoice == 1) return entryPointNewGameTail();
+    clearScreen();
+    printMenuBox();
+    std::cout << "\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:";
+    if (!readNumber(game.menuChoice)) return Next::Menu;
+    switch (game.menuChoice) {
+        case 1:
+            playLoadingAnimation();
+            std::cout << "\n";
+            return Next::Menu;  // the loop test now leaves the menu for the story
+        case 2: return continueFromCheckpoint(MenuCopy::EntryPoint);
+        default:
+            runInfoOption(game.menuChoice);
+            std::cout << "\n";
+            return Next::Menu;
+    }
+}
+
+Next nestedMenuPass() {
+    if (game.menuChoice == 1) return resume(nesting.pop());
+    drawMainMenuScreen();
+    if (!readNumber(game.menuChoice)) return Next::Menu;
+    switch (game.menuChoice) {
+        case 1: return nestedNewGame();
+        case 2: return continueFromCheckpoint(MenuCopy::Nested);
+        default:
+            runInfoOption(game.menuChoice);
+            std::cout << "\n";
+            return Next::Menu;
+    }
+}
+
+}  // namespace
+
+void runMenus() {
+    nesting = MenuNesting{};
+    for (Next next = Next::Menu; next != Next::EndProcess;) {
+        next = nesting.empty() ? entryPointMenuPass() : nestedMenuPass();
+    }
+}
+
+const MenuNesting& menuNesting() { return nesting; }

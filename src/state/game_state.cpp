@@ -1,0 +1,3 @@
+#include "state/game_state.h"
+
+GameState game;

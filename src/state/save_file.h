@@ -1,0 +1,11 @@
+// The one saved game: savegame.txt, eleven lines in the working directory.
+#pragma once
+
+inline constexpr const char* SaveFileName = "savegame.txt";
+
+// Writes the save file from `game` and prints whether that worked.
+void saveGame();
+
+// Reads the save file into `game`. Without a readable file it says so, waits
+// for a key, sets the checkpoint "leer" and returns false.
+bool loadGame();

@@ -1,0 +1,26 @@
+// Plain-text helpers for the game's small files. Numbers are always written
+// and read in the classic "C" locale, whatever locale the console uses.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <sstream>
+#include <string>
+
+// The line end of a text file on this platform.
+#ifdef _WIN32
+inline constexpr const char* TextLineEnd = "\r\n";
+#else
+inline constexpr const char* TextLineEnd = "\n";
+#endif
+
+// The whole file, or nothing when it cannot be opened or read as a regular
+// file. Reads at most `limit` bytes, so a huge or endless file cannot hang
+// the game or exhaust memory.
+std::optional<std::string> readSmallFile(const std::string& path, std::size_t limit = 1 << 20);
+
+// A stream over file content for formatted extraction in the "C" locale.
+std::istringstream classicStream(std::string content);
+
+// The decimal text of `value` in the "C" locale.
+std::string decimal(std::int32_t value);

@@ -1,0 +1,17 @@
+// The chapters of the story, in the order the chapter run plays them.
+#pragma once
+
+#include <span>
+
+#include "story/scene.h"
+
+void firstDialogScene();   // "erster Dialog": waking up on the prisoner cart
+void secondDialogScene();  // "zweiter Dialog": names, and the dragon
+
+// The chapter run: the scene routines in story order. Position 1 is the
+// first chapter. Tests may point it at scenes of their own.
+extern std::span<const Scene> storyChapters;
+
+// Plays the chapters from `position` (1-based) to the last one. A death
+// leaves it early with GameOver (see death_screen.h).
+void runChapters(int position);

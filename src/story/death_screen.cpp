@@ -1,0 +1,31 @@
+#include "story/death_screen.h"
+
+#include <cstdio>
+
+#include "state/game_state.h"
+#include "state/save_file.h"
+#include "story/scene.h"
+
+void DeathScreen(int leadInLines, LeadSound leadSound, std::string_view keyPrompt,
+                 bool clearSword) {
+    colour(TextColour::Red);
+    lineEnds(leadInLines);
+    if (leadSound == LeadSound::Gore) {
+        playSound("gore.wav");
+        pauseMs(1000);
+    }
+    playSound("death.wav");
+    sayLine("DU BIST TOT.");
+    lineEnds(2);
+    colour(TextColour::Normal);
+    if (game.permadeath == 1) {
+        std::remove(SaveFileName);
+        game.checkpoint = Checkpoint::Empty;
+    }
+    if (clearSword) game.hasSword = 0;
+    colour(TextColour::Red);
+    sayLine(keyPrompt);
+    colour(TextColour::Normal);
+    waitForKey();
+    throw GameOver{};
+}

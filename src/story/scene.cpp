@@ -1,0 +1,53 @@
+#include "story/scene.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "frontend/input.h"
+
+void colour(TextColour textColour) { setTextColour(textColour); }
+
+void say(std::string_view text) { std::cout << text; }
+
+void sayLine(std::string_view text) { std::cout << text << std::endl; }
+
+void lineEnds(int count) {
+    for (int i = 0; i < count; ++i) std::cout << std::endl;
+}
+
+namespace {
+constexpr std::int32_t QuitNumber = 200;
+
+const Choice* findChoice(const std::vector<Choice>& choices, std::int32_t number) {
+    auto found = std::find_if(choices.begin(), choices.end(),
+                              [number](const Choice& c) { return c.number == number; });
+    return found == choices.end() ? nullptr : &*found;
+}
+}  // namespace
+
+std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
+                          const std::vector<Choice>& choices, QuitLine quitLine) {
+    for (;;) {
+        if (const Choice* current = findChoice(choices, value); current && current->advances) {
+            return value;
+        }
+        printBlock();
+        if (!readNumber(value)) continue;
+        if (const Choice* chosen = findChoice(choices, value)) {
+            if (chosen->handler) chosen->handler();
+        } else if (value == QuitNumber && quitLine == QuitLine::Offered) {
+            quitProgram();
+        } else {
+            std::cout << InvalidChoiceMessage;
+        }
+    }
+}
+
+void PageBreak(std::string_view prompt, PageBreakLayout layout) {
+    setTextColour(TextColour::Red);
+    if (layout == PageBreakLayout::Spaced) lineEnds(2);
+    sayLine(prompt);
+    setTextColour(TextColour::Normal);
+    if (layout == PageBreakLayout::Spaced) lineEnds(2);
+    waitForKey();
+}

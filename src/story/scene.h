@@ -1,0 +1,46 @@
+// The building blocks every scene is written with: printing beats in colour,
+// the numbered choice, the page break.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "console/console.h"
+
+// A chapter routine of the story.
+using Scene = void (*)();
+
+// Narration helpers. `say` prints text in the colour in force, `sayLine` adds
+// a line end (which flushes), `lineEnds` prints empty line ends.
+void colour(TextColour textColour);
+void say(std::string_view text);
+void sayLine(std::string_view text);
+void lineEnds(int count);
+
+// One offered answer of a choice: its number, what it prints and changes,
+// and whether it leaves the prompt.
+struct Choice {
+    std::int32_t number;
+    bool advances;
+    std::function<void()> handler;
+};
+
+enum class QuitLine : bool { NotOffered, Offered };
+
+// Runs one numbered choice: prints the block, reads a number, rejects what is
+// not offered, runs the handler of an offered answer and repeats until an
+// advancing answer was given (which it returns). `value` is the scene's
+// choice value; a value that already holds an advancing answer ends the
+// prompt before anything is shown. 200 quits the game where the quit line is
+// offered.
+std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
+                          const std::vector<Choice>& choices, QuitLine quitLine);
+
+// The prompt-and-key-wait between screens. Plain: red prompt, line end,
+// normal colour, key. Spaced: two line ends before and after the prompt.
+enum class PageBreakLayout : bool { Plain, Spaced };
+void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Plain);
+
+inline constexpr std::string_view AnyKeyPrompt = "Drücke eine beliebige Taste, um fortzufahren.";

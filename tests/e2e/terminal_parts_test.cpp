@@ -1,0 +1,91 @@
+// The terminal console's pure pieces: colour sequences, key boundaries and
+// the pause loop.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "console/ansi.h"
+#include "console/pause.h"
+#include "console/terminal_keys.h"
+
+TEST(TerminalColours, EachColourHasItsSgrSequence) {
+    EXPECT_EQ(sgrFor(TextColour::Golden), "\x1b[33m");
+    EXPECT_EQ(sgrFor(TextColour::Normal), "\x1b[0m");
+    EXPECT_EQ(sgrFor(TextColour::Green), "\x1b[92m");
+    EXPECT_EQ(sgrFor(TextColour::Red), "\x1b[91m");
+    EXPECT_EQ(sgrFor(TextColour::Yellow), "\x1b[93m");
+    EXPECT_EQ(AnsiClearScreen, "\x1b[H\x1b[2J\x1b[3J");
+}
+
+TEST(TerminalKeys, OneKeyIsOneKeyPress) {
+    struct Case {
+        std::string bytes;
+        std::size_t length;
+    };
+    const std::vector<Case> cases{
+        {"", 0},
+        {"a", 1},
+        {"ab", 1},
+        {"\n", 1},
+        {"\x1b", 0},                 // Escape alone: wait briefly for more
+        {"\x1b[", 0},
+        {"\x1b[A", 3},               // arrow up
+        {"\x1b[Ax", 3},
+        {"\x1b[15~", 5},             // F5
+        {"\x1b[1;5C", 6},            // Ctrl+Right
+        {"\x1bOP", 3},               // F1 (SS3)
+        {"\x1bO", 0},
+        {"\x1bx", 1},                // Escape, then another key
+        {"\xc3\xa4", 2},             // ä
+        {"\xc3", 0},
+        {"\xe2\x82\xac", 3},         // €
+        {"\xe2\x82", 0},
+        {"\xf0\x9f\x90\xba", 4},     // wolf emoji
+        {"\xc3" "a", 1},             // broken sequence: the lead byte alone
+        {"\x80", 1},                 // stray continuation byte
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(keyLength(c.bytes), c.length) << "bytes of length " << c.bytes.size();
+    }
+}
+
+TEST(TerminalPause, NeverShorterThanAskedEvenWhenSleepsReturnEarly) {
+    using namespace std::chrono;
+    steady_clock::time_point fake{};
+    std::vector<milliseconds> sleeps;
+    auto now = [&] { return fake; };
+    // Every sleep wakes up after only half of what it asked for.
+    auto sleepFor = [&](milliseconds length) {
+        sleeps.push_back(length);
+        fake += duration_cast<steady_clock::duration>(length) / 2;
+    };
+    pauseUntilElapsed(3000, now, sleepFor);
+    EXPECT_GE(fake - steady_clock::time_point{}, milliseconds(3000));
+    ASSERT_GE(sleeps.size(), 2u);
+    EXPECT_EQ(sleeps.front(), milliseconds(3000));
+    EXPECT_EQ(sleeps[1], milliseconds(1500));
+
+    sleeps.clear();
+    fake = {};
+    pauseUntilElapsed(0, now, sleepFor);
+    EXPECT_TRUE(sleeps.empty());
+}
+
+TEST(TerminalPause, RoundsTheRemainderUpToWholeMilliseconds) {
+    using namespace std::chrono;
+    steady_clock::time_point fake{};
+    std::vector<milliseconds> sleeps;
+    bool first = true;
+    pauseUntilElapsed(
+        10, [&] { return fake; },
+        [&](milliseconds length) {
+            sleeps.push_back(length);
+            // The first sleep ends 0.3 ms early.
+            fake += first ? duration_cast<steady_clock::duration>(length - microseconds(300)) : length;
+            first = false;
+        });
+    ASSERT_EQ(sleeps.size(), 2u);
+    EXPECT_EQ(sleeps[1], milliseconds(1));
+}

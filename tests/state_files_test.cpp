@@ -1,0 +1,258 @@
+// savegame.txt, name.txt and permadeath.txt: formats byte for byte, damaged
+// files, foreign line ends, unwritable files.
+#include <filesystem>
+#include <locale>
+#include <sys/stat.h>
+
+#include "state/player_files.h"
+#include "state/save_file.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+class SaveFileTest : public GameTest {};
+class PlayerFilesTest : public GameTest {};
+
+const std::string SavedMessage = "\nSpiel erfolgreich gespeichert.\n";
+const std::string SaveFailedMessage = "\nFehler beim Speichern des Spiels.\n";
+
+// A locale that groups thousands, as the German one does.
+struct GroupingPunct : std::numpunct<char> {
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+}  // namespace
+
+TEST_F(SaveFileTest, WritesElevenLinesInOrder) {
+    game.checkpoint = "zweiter Dialog";
+    game.ragnarRelation = 10;
+    game.hasSword = 1;
+    game.health = 75;
+    game.ragnarStatus = 2;
+    game.reservedA = 0;
+    game.bardStatus = 2;
+    game.bardRelation = -5;
+    game.nameGiven = 1;
+    game.reservedB = 0;
+    game.nameEntryPending = 0;
+    saveGame();
+    EXPECT_EQ(screen(), SavedMessage);
+    EXPECT_EQ(readFile("savegame.txt"), "zweiter Dialog\n10\n1\n75\n2\n0\n2\n-5\n1\n0\n0\n");
+}
+
+TEST_F(SaveFileTest, FreshStateAfterNameSavesAsExpected) {
+    game.checkpoint = "Das Erwachen";
+    game.nameGiven = 1;
+    game.nameEntryPending = 0;
+    saveGame();
+    EXPECT_EQ(readFile("savegame.txt"), "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+}
+
+TEST_F(SaveFileTest, NumbersNeverGetDigitGroupingFromTheGlobalLocale) {
+    std::locale previous = std::locale::global(std::locale(std::locale::classic(), new GroupingPunct));
+    game.checkpoint = "erster Dialog";
+    game.ragnarRelation = 1234567;
+    game.health = -20000;
+    game.permadeath = 10000;
+    saveGame();
+    savePermadeath();
+    game.ragnarRelation = 0;
+    game.health = 0;
+    game.permadeath = 0;
+    EXPECT_TRUE(loadGame());
+    loadPermadeath();
+    std::locale::global(previous);
+    EXPECT_EQ(readFile("savegame.txt"), "erster Dialog\n1234567\n0\n-20000\n0\n0\n0\n5\n0\n0\n1\n");
+    EXPECT_EQ(readFile("permadeath.txt"), "10000\n");
+    EXPECT_EQ(game.ragnarRelation, 1234567);
+    EXPECT_EQ(game.health, -20000);
+    EXPECT_EQ(game.permadeath, 10000);
+}
+
+TEST_F(SaveFileTest, RoundTripRestoresTheLoadedFieldsOnly) {
+    game.checkpoint = "zweiter Dialog";
+    game.ragnarRelation = -15;
+    game.hasSword = 1;
+    game.health = 75;
+    game.ragnarStatus = 1;
+    game.reservedA = 3;
+    game.bardStatus = 2;
+    game.bardRelation = 10;
+    game.nameGiven = 1;
+    game.reservedB = 4;
+    game.nameEntryPending = 0;
+    saveGame();
+    GameState saved = game;
+    std::string bytes = readFile("savegame.txt");
+
+    game = GameState{};
+    game.nameGiven = 7;  // not read back: keeps its value in memory
+    game.reservedB = 8;
+    screen();
+    EXPECT_TRUE(loadGame());
+    EXPECT_EQ(screen(), "");  // a load prints nothing
+    GameState expected = saved;
+    expected.nameGiven = 7;
+    expected.reservedB = 8;
+    EXPECT_EQ(game, expected);
+    EXPECT_EQ(readFile("savegame.txt"), bytes);  // loading never writes
+}
+
+TEST_F(SaveFileTest, MissingFileSaysSoWaitsForAKeyAndSetsLeer) {
+    game.health = 42;
+    EXPECT_FALSE(loadGame());
+    EXPECT_EQ(screen(),
+              "\nKein Spielstand gefunden.\n{Red}Drücke eine beliebige Taste, um fortzufahren.\n{Normal}{key}");
+    EXPECT_EQ(game.checkpoint, "leer");
+    EXPECT_EQ(game.health, 42);
+    EXPECT_FALSE(fileExists("savegame.txt"));
+}
+
+TEST_F(SaveFileTest, DirectoryInPlaceOfTheSaveCountsAsMissing) {
+    std::filesystem::create_directory("savegame.txt");
+    EXPECT_FALSE(loadGame());
+    EXPECT_EQ(game.checkpoint, "leer");
+    screen();
+    saveGame();
+    EXPECT_EQ(screen(), SaveFailedMessage);
+    EXPECT_TRUE(std::filesystem::is_directory("savegame.txt"));
+}
+
+TEST_F(SaveFileTest, DamagedAndForeignFilesLoadWithoutFailing) {
+    struct Case {
+        std::string bytes;
+        std::string checkpoint;
+        std::int32_t ragnarRelation;
+        std::int32_t health;
+        std::int32_t nameEntryPending;
+    };
+    // Fields after the damage keep what they had (5, 100, 1 in a fresh state).
+    const std::vector<Case> cases{
+        {"zweiter Dialog\r\n10\r\n0\r\n75\r\n0\r\n0\r\n0\r\n5\r\n1\r\n0\r\n0\r\n", "zweiter Dialog", 10, 75, 0},
+        {"Das Erwachen\n20\n1\n50\n", "Das Erwachen", 20, 50, 1},
+        {"Das Erwachen", "Das Erwachen", 5, 100, 1},
+        {"", "", 5, 100, 1},
+        {"\n", "", 5, 100, 1},
+        {"erster Dialog\nzehn\n1\n50\n", "erster Dialog", 5, 100, 1},
+        {"erster Dialog\n7\n1\nfünfzig\n", "erster Dialog", 7, 100, 1},
+        {"erster Dialog\n99999999999\n1\n50\n", "erster Dialog", 5, 100, 1},
+        {"das erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n", "das erwachen", 5, 100, 0},
+        {std::string("erster\0Dialog\n3", 15), std::string("erster\0Dialog", 13), 3, 100, 1},
+        {"Spielstart\n  +8\n\n\n0\n100\n0\n0\n0\n5\n1\n0\n0\n", "Spielstart", 8, 100, 0},
+    };
+    for (const Case& c : cases) {
+        game = GameState{};
+        writeFile("savegame.txt", c.bytes);
+        EXPECT_TRUE(loadGame());
+        EXPECT_EQ(screen(), "");
+        EXPECT_EQ(game.checkpoint, c.checkpoint);
+        EXPECT_EQ(game.ragnarRelation, c.ragnarRelation) << c.checkpoint;
+        EXPECT_EQ(game.health, c.health) << c.checkpoint;
+        EXPECT_EQ(game.nameEntryPending, c.nameEntryPending) << c.checkpoint;
+    }
+}
+
+TEST_F(SaveFileTest, HugeSaveFileDoesNotHang) {
+    writeFile("savegame.txt", std::string(8 << 20, 'x'));
+    EXPECT_TRUE(loadGame());
+    EXPECT_EQ(game.checkpoint.size(), std::size_t{1} << 20);
+}
+
+TEST_F(SaveFileTest, ReadOnlySaveKeepsItsContentAndReportsFailure) {
+    writeFile("savegame.txt", "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+    std::filesystem::permissions("savegame.txt", std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::group_read |
+                                                     std::filesystem::perms::others_read);
+    game.checkpoint = "zweiter Dialog";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        saveGame();
+        EXPECT_EQ(screen(), SaveFailedMessage);
+    }
+    EXPECT_EQ(readFile("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary file was left";
+}
+
+TEST_F(SaveFileTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
+    writeFile("savegame.txt", std::string(500, 'z'));
+    std::filesystem::permissions("savegame.txt", std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::owner_write);
+    game.checkpoint = "erster Dialog";
+    saveGame();
+    EXPECT_EQ(readFile("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n0\n0\n1\n");
+    EXPECT_EQ(std::filesystem::status("savegame.txt").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+}
+
+TEST_F(PlayerFilesTest, NameIsWrittenAsOneLineAndReadAsOneWord) {
+    game.playerName = "Jörg";
+    savePlayerName();
+    EXPECT_EQ(readFile("name.txt"), "Jörg\n");
+
+    struct Case {
+        std::string bytes;
+        std::string before;
+        std::string after;
+    };
+    const std::vector<Case> cases{
+        {"Jörg\n", "", "Jörg"},
+        {"Anna Maria\n", "", "Anna"},
+        {"  \n\t Kai\r\n", "", "Kai"},
+        {"Bo", "", "Bo"},
+        {"", "Alt", "Alt"},
+        {" \r\n\n", "Alt", "Alt"},
+    };
+    for (const Case& c : cases) {
+        writeFile("name.txt", c.bytes);
+        game.playerName = c.before;
+        loadPlayerName();
+        EXPECT_EQ(game.playerName, c.after);
+    }
+    std::filesystem::remove("name.txt");
+    game.playerName = "Unverändert";
+    loadPlayerName();
+    EXPECT_EQ(game.playerName, "Unverändert");
+
+    game.playerName = "";
+    savePlayerName();
+    EXPECT_EQ(readFile("name.txt"), "\n");
+    EXPECT_EQ(screen(), "");  // silent
+}
+
+TEST_F(PlayerFilesTest, PermadeathFileReadingRules) {
+    struct Case {
+        std::string bytes;
+        std::int32_t before;
+        std::int32_t after;
+    };
+    const std::vector<Case> cases{
+        {"1\n", 0, 1}, {"0\n", 1, 0},   {"2\n", 0, 2},     {"1\r\n", 0, 1},
+        {" -3", 0, -3}, {"ja\n", 1, 0}, {"", 1, 1},        {"\n \n", 1, 1},
+        {"99999999999\n", 1, 0},
+    };
+    for (const Case& c : cases) {
+        writeFile("permadeath.txt", c.bytes);
+        game.permadeath = c.before;
+        loadPermadeath();
+        EXPECT_EQ(game.permadeath, c.after) << c.bytes;
+    }
+    std::filesystem::remove("permadeath.txt");
+    game.permadeath = 0;
+    loadPermadeath();
+    EXPECT_EQ(game.permadeath, 0);
+}
+
+TEST_F(PlayerFilesTest, UnwritableFilesAreLeftAloneSilently) {
+    writeFile("name.txt", "Alt\n");
+    chmod("name.txt", 0444);
+    game.playerName = "Neu";
+    savePlayerName();
+    EXPECT_EQ(readFile("name.txt"), "Alt\n");
+    std::filesystem::create_directory("permadeath.txt");
+    game.permadeath = 1;
+    savePermadeath();
+    EXPECT_TRUE(std::filesystem::is_directory("permadeath.txt"));
+    EXPECT_EQ(game.permadeath, 1);
+    EXPECT_EQ(screen(), "");
+}
