@@ -124,6 +124,7 @@ void clearScreen() { event("clear"); }
 void waitForKey() {
     if (currentScript.lineInputDepth != 0) throw std::logic_error("key wait during a line read");
     ++currentScript.keyWaits;
+    if (currentScript.onKeyWait) currentScript.onKeyWait();
     if (!currentScript.typedAhead.empty()) currentScript.typedAhead.pop_front();
     event("key");
 }

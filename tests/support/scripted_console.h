@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -28,6 +29,7 @@ struct ConsoleScript {
     bool hasConsoleWindow = true;
     int lineInputDepth = 0;        // begin/endLineInput balance
     std::int64_t transcriptLimit = 64 << 20;  // guards against run-away loops
+    std::function<void()> onKeyWait;  // runs at every key wait, before it ends
     bool keepTranscript = true;    // false: output is counted, not kept
     std::int64_t bytesWritten = 0; // everything written to standard output
 };
