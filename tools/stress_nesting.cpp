@@ -14,6 +14,7 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
@@ -49,7 +50,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    auto workDir = std::filesystem::temp_directory_path() / "hulgor-stress";
+    // Each death's new game saves (and flushes) the save file: a memory-backed
+    // folder keeps the figures about the game, not about the disk.
+    std::filesystem::path base = std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                           : std::filesystem::temp_directory_path();
+    auto workDir = base / ("hulgor-stress-" + std::to_string(::getpid()));
     std::filesystem::remove_all(workDir);
     std::filesystem::create_directories(workDir);
     std::filesystem::current_path(workDir);

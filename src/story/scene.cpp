@@ -51,3 +51,9 @@ void PageBreak(std::string_view prompt, PageBreakLayout layout) {
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     waitForKey();
 }
+
+void StatusBanner(Standing standing, std::string_view text) {
+    setTextColour(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
+    sayLine(text);
+    setTextColour(TextColour::Normal);
+}

@@ -43,4 +43,15 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
 enum class PageBreakLayout : bool { Plain, Spaced };
 void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Plain);
 
+// A change of the hero's standing, announced in capitals: green for a gain,
+// red for a loss, normal colour again afterwards. Blank lines around it are
+// the scene's own.
+enum class Standing : bool { Gain, Loss };
+void StatusBanner(Standing standing, std::string_view text);
+
+inline constexpr std::string_view SwordBanner = "DU HAST EIN SCHWERT ERHALTEN!";
+inline constexpr std::string_view RagnarBetterBanner = "DEINE BEZIEHUNG ZU RAGNAR HAT SICH VERBESSERT.";
+inline constexpr std::string_view RagnarWorseBanner = "DEINE BEZIEHUNG ZU RAGNAR HAT SICH VERSCHLECHTERT.";
+inline constexpr std::string_view BardBetterBanner = "DEINE BEZIEHUNG ZU Bittersport HAT SICH VERBESSERT.";
+
 inline constexpr std::string_view AnyKeyPrompt = "Drücke eine beliebige Taste, um fortzufahren.";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <locale>
 #include <string>
 #include <vector>
 
@@ -88,4 +89,15 @@ TEST(TerminalPause, RoundsTheRemainderUpToWholeMilliseconds) {
         });
     ASSERT_EQ(sleeps.size(), 2u);
     EXPECT_EQ(sleeps[1], milliseconds(1));
+}
+
+TEST(TerminalLocale, GermanLocaleFallsBackQuietlyWhenMissing) {
+    std::locale before = std::locale::global(std::locale::classic());
+    EXPECT_NO_THROW(setGermanLocale());
+    std::string chosen = std::locale().name();
+    std::locale::global(before);
+    // de_DE.UTF-8 where it is installed, else a UTF-8 or the classic locale.
+    EXPECT_TRUE(chosen == "de_DE.UTF-8" || chosen.find("UTF-8") != std::string::npos ||
+                chosen.find("utf8") != std::string::npos || chosen == "C")
+        << chosen;
 }
