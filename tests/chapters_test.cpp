@@ -12,17 +12,18 @@
 #include "story/chapters.h"
 #include "support/game_fixture.h"
 #include "support/scripted_console.h"
+#include "support/screens.h"
 
 namespace {
 
 // ---------------------------------------------------------------------------
 // What the screen shows, piece by piece.
 
-const std::string Saved = "\nSpiel erfolgreich gespeichert.\n";
-const std::string PageBreakShown = "{Red}Drücke eine beliebige Taste, um fortzufahren.\n{Normal}{key}";
-const std::string WrongNumber = "\nUngültige Auswahl!\n";
-const std::string NotANumber = "\nUngültige Eingabe! Bitte eine Zahl eingeben!\n";
-const std::string Farewell = "Das Programm wird beendet...\n{quit}";
+using screens::Saved;
+const std::string PageBreakShown = screens::AnyKey;
+const std::string WrongNumber = screens::InvalidChoice;
+const std::string NotANumber = screens::InvalidInput;
+const std::string Farewell = screens::Quit;
 
 // Chapter "erster Dialog".
 const std::string OneOpening =
@@ -173,66 +174,12 @@ std::string lastColour(const std::string& transcript) {
     return colourName;
 }
 
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 // ===========================================================================
 // Chapter "erster Dialog"
 
 class ChapterOneTest : public GameTest {};
-
-TEST_F(ChapterOneTest, WholeRunWithFleeingIsPrintedExactly) {
-    type("1\n");
-    firstDialogScene();
-
-    EXPECT_EQ(screen(),
-              "{clear}\nSpiel erfolgreich gespeichert.\n"
-              "\n\n"
-              "Langsam öffnest du die Augen. Verwirrt stellst du fest, dass du nicht mehr "
-              "in deinem Schlafzimmer bist.\n"
-              "Stattdessen sitzt du gefesselt auf einem Pferdekarren, eingezwängt zwischen anderen "
-              "Gefangenen.\n"
-              "Keinen von ihnen hast du je zuvor gesehen, und der Karren rumpelt mitten auf einer "
-              "Straße dahin. Die Straße windet sich durch eine verschneite Winterlandschaft, und du "
-              "hast nicht die geringste Ahnung, wie du hierhergekommen bist.\n"
-              "Dir gegenüber sitzt ein bärtiger Mann, der dich an einen Wikinger aus einer billigen "
-              "Fernsehserie erinnert. Er mustert dich.\n"
-              "{Yellow}\n"
-              "Ihr seid also endlich wach,{Normal} sagt er mit tiefer Stimme und sieht dich seltsam "
-              "emotionslos an.\n"
-              "\n"
-              "(Dialogoptionen, welche die Handlung weiterführen, werden in {Golden}goldener "
-              "{Normal}Farbe angezeigt)\n"
-              "\n"
-              "\n"
-              "{Golden}1 - Aufspringen und die Flucht ergreifen.\n"
-              "2 - Fragen, wo du bist\n"
-              "3 - Um Hilfe rufen\n"
-              "\n"
-              "\n"
-              "{Normal}200 - Spiel beenden\n"
-              "Erschrocken willst du aufspringen, doch die Fesseln halten dich unerbittlich fest.\n"
-              "\n"
-              "Der Wikinger lacht spöttisch. \n"
-              "\n"
-              "{Yellow}Die Stricke sind dick. Ohne eine scharfe Klinge wird das nichts,{Normal} sagt "
-              "er resigniert.\n"
-              "\n"
-              "\n"
-              "{Normal}Einen Moment lang schweigst du und lässt das alles auf dich wirken. Noch "
-              "immer begreifst du nicht, was hier eigentlich vor sich geht.\n"
-              "Auch die anderen Gefangenen schweigen. Sie scheinen sich mit dem abgefunden zu "
-              "haben, was ihnen bevorsteht.\n"
-              "Alle tragen schlichte Kleidung, die auf dich irgendwie mittelalterlich wirkt. Und du "
-              "selbst auch, was dich noch mehr irritiert.\n"
-              "Immer mehr Fragen schwirren dir durch den Kopf.\n"
-              "\n"
-              "{Red}Drücke eine beliebige Taste, um fortzufahren.\n"
-              "{Normal}{key}");
-}
 
 struct AnswerCase {
     const char* typed;
@@ -252,7 +199,7 @@ TEST_P(ChapterOneAnswerTest, EveryAnswerReachesTheSameClosingAndPageBreak) {
 
     const std::string shown = screen();
     EXPECT_EQ(shown, OneStart + OneBlock + *GetParam().outcome + OneEnd);
-    EXPECT_TRUE(endsWith(shown, OneEnd));
+    EXPECT_TRUE(shown.ends_with(OneEnd));
     EXPECT_EQ(count(shown, "{clear}"), 1u);
     EXPECT_EQ(count(shown, "{key}"), 1u);
     EXPECT_EQ(lastColour(shown), "{Normal}");
@@ -381,24 +328,6 @@ INSTANTIATE_TEST_SUITE_P(ChapterAnswers, ChapterTwoAnswerTest,
                          ::testing::Values(AnswerCase{"1\n", &TwoClaim},
                                            AnswerCase{"2\n", &TwoDeny}));
 
-TEST_F(ChapterTwoTest, ClaimingLeavesTwoBlankLinesBeforeTheDragon) {
-    type("1\n");
-    secondDialogScene();
-
-    EXPECT_NE(screen().find("der gefürchtete...\n\n\n{Normal}{sound Dragonattack.wav}Weiter kommst "
-                            "du nicht."),
-              std::string::npos);
-}
-
-TEST_F(ChapterTwoTest, DenyingPutsTheDragonOnTheVeryNextLine) {
-    type("2\n");
-    secondDialogScene();
-
-    EXPECT_NE(screen().find("ein ganz gewöhnlicher...\n{Normal}{sound Dragonattack.wav}Weiter "
-                            "kommst du nicht."),
-              std::string::npos);
-}
-
 TEST_F(ChapterTwoTest, TheAnswerChangesNoField) {
     type("1\n");
     secondDialogScene();
@@ -426,7 +355,7 @@ TEST_F(ChapterTwoTest, SavesDasErwachenOnlyAfterTheKeyPress) {
     secondDialogScene();
 
     const std::string shown = screen();
-    EXPECT_TRUE(endsWith(shown, "{Red}Drücke eine beliebige Taste, um fortzufahren.\n{Normal}{key}"
+    EXPECT_TRUE(shown.ends_with("{Red}Drücke eine beliebige Taste, um fortzufahren.\n{Normal}{key}"
                                 "\nSpiel erfolgreich gespeichert.\n"));
     EXPECT_EQ(count(shown, Saved), 2u);
     EXPECT_EQ(readFile("savegame.txt"), FreshSaveAwakening);
@@ -511,5 +440,5 @@ TEST_F(ChapterSequenceTest, QuittingInChapterTwoKeepsItsOwnCheckpoint) {
     EXPECT_THROW(secondDialogScene(), ProgramQuit);
 
     EXPECT_EQ(readFile("savegame.txt"), FreshSaveSecond);
-    EXPECT_TRUE(endsWith(screen(), "{Normal}200 - Beenden\n" + Farewell));
+    EXPECT_TRUE(screen().ends_with("{Normal}200 - Beenden\n" + Farewell));
 }

@@ -252,7 +252,7 @@ TEST_F(MenuFlowTest, DeathInAGameContinuedFromTheFirstMenu) {
 
 TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
     std::string input;
-    for (int i = 0; i < 5000; ++i) input += "2\n";
+    for (int i = 0; i < 1000; ++i) input += "2\n";
     type(input + "10\n");
     scripted::script().keepTranscript = false;
     std::uint64_t depth = 0;
@@ -262,15 +262,15 @@ TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
         stored = menuNesting().storedRuns();
     };
     EXPECT_TRUE(endsProgram(runMenus));
-    EXPECT_EQ(depth, 4999u);  // measured at the last no-save key wait
+    EXPECT_EQ(depth, 999u);  // measured at the last no-save key wait
     EXPECT_LE(stored, 2u);
 
     game = GameState{};
-    chapterThreeDies.assign(2000, true);
+    chapterThreeDies.assign(300, true);
     input = "1\nHeld\n";
-    for (int i = 0; i < 1999; ++i) input += "1\n";
+    for (int i = 0; i < 299; ++i) input += "1\n";
     type(input + "10\n");
     EXPECT_TRUE(endsProgram(runMenus));
-    EXPECT_EQ(depth, 1999u);
+    EXPECT_EQ(depth, 299u);
     EXPECT_LE(stored, 2u);
 }
