@@ -274,3 +274,30 @@ TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
     EXPECT_EQ(depth, 299u);
     EXPECT_LE(stored, 2u);
 }
+
+TEST_F(MenuFlowTest, ContinueFromTheNestedMenuAtEachLabel) {
+    struct Case {
+        std::string label;
+        std::string shown;  // after "Spiel wird geladen..." in the nested menu
+    };
+    const std::vector<Case> cases{
+        {"erster Dialog", "{clear}" + WholeStory + nestedMenu()},
+        {"zweiter Dialog", "{clear}" + FromTwo + nestedMenu()},
+        {"Das Erwachen", "{clear}" + FromThree + nestedMenu()},
+        {"Spielstart", "\n" + nestedMenu()},
+        {"DAS ERWACHEN", "\n" + nestedMenu()},
+    };
+    for (const Case& c : cases) {
+        game = GameState{};
+        std::filesystem::remove("savegame.txt");
+        // The save appears while the player reads "Kein Spielstand gefunden".
+        scripted::script().onKeyWait = [&] {
+            if (!fileExists("savegame.txt")) writeFile("savegame.txt", save(c.label));
+        };
+        type("2\n2\n10\n");
+        screen();
+        EXPECT_TRUE(endsProgram(runMenus));
+        EXPECT_EQ(screen(), entryMenu() + NoSaveFallback + nestedMenu() + Loading + c.shown + Farewell) << c.label;
+        scripted::script().onKeyWait = nullptr;
+    }
+}

@@ -85,7 +85,7 @@ Terminal& terminal() {
         }
         prepared = t;
         std::atexit(restoreAtExit);
-        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
             struct sigaction action {};
             action.sa_handler = restoreAndDie;
             sigemptyset(&action.sa_mask);
