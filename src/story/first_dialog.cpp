@@ -31,13 +31,7 @@ void printGreetingBlock() {
     sayLine(" sagt er mit tiefer Stimme und sieht dich seltsam emotionslos an.");
     lineEnds(1);
 
-    // The one place where the game explains its golden options.
-    say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
-    colour(TextColour::Golden);
-    say("goldener ");
-    colour(TextColour::Normal);
-    say("Farbe angezeigt)");
-    lineEnds(3);
+    HintLine();
 
     colour(TextColour::Golden);
     sayLine("1 - Aufspringen und die Flucht ergreifen.");

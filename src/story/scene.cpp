@@ -57,3 +57,13 @@ void StatusBanner(Standing standing, std::string_view text) {
     sayLine(text);
     setTextColour(TextColour::Normal);
 }
+
+void HintLine() {
+    // Printed in the normal colour that the line before it leaves in force.
+    say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
+    setTextColour(TextColour::Golden);
+    say("goldener ");
+    setTextColour(TextColour::Normal);
+    say("Farbe angezeigt)");
+    lineEnds(3);
+}

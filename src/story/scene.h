@@ -43,6 +43,11 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
 enum class PageBreakLayout : bool { Plain, Spaced };
 void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Plain);
 
+// The line that explains golden options, with its three line ends. It
+// belongs to the first choice of the story and is shown with every showing
+// of that choice.
+void HintLine();
+
 // A change of the hero's standing, announced in capitals: green for a gain,
 // red for a loss, normal colour again afterwards. Blank lines around it are
 // the scene's own.
