@@ -31,10 +31,7 @@ protected:
 
 private:
     void append(const std::string& text) {
-        if (target_ == transcriptTarget) {
-            currentScript.bytesWritten += static_cast<std::int64_t>(text.size());
-            if (!currentScript.keepTranscript) return;
-        }
+        if (target_ == transcriptTarget && !currentScript.keepTranscript) return;
         target_() += text;
     }
     std::string& (*target_)();
@@ -50,7 +47,6 @@ AppendBuffer errBuffer(errorTarget);
 // Console events bypass the stream so that the run-away guard can throw
 // without the stream swallowing the exception.
 void event(const std::string& text) {
-    currentScript.bytesWritten += static_cast<std::int64_t>(text.size() + 2);
     if (!currentScript.keepTranscript) return;
     currentScript.transcript += "{" + text + "}";
     if (static_cast<std::int64_t>(currentScript.transcript.size()) > currentScript.transcriptLimit) {
@@ -125,7 +121,6 @@ void waitForKey() {
     if (currentScript.lineInputDepth != 0) throw std::logic_error("key wait during a line read");
     ++currentScript.keyWaits;
     if (currentScript.onKeyWait) currentScript.onKeyWait();
-    if (!currentScript.typedAhead.empty()) currentScript.typedAhead.pop_front();
     event("key");
 }
 

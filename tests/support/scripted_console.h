@@ -9,7 +9,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -24,14 +23,12 @@ struct ConsoleScript {
     std::string errors;            // standard error
     std::int64_t clockMs = 0;      // virtual monotonic clock
     std::int64_t keyWaits = 0;     // key waits performed
-    std::deque<std::string> typedAhead;  // keys pressed before the wait
     std::set<std::string> missingSounds; // sound files that fail to play
     bool hasConsoleWindow = true;
     int lineInputDepth = 0;        // begin/endLineInput balance
     std::int64_t transcriptLimit = 64 << 20;  // guards against run-away loops
     std::function<void()> onKeyWait;  // runs at every key wait, before it ends
-    bool keepTranscript = true;    // false: output is counted, not kept
-    std::int64_t bytesWritten = 0; // everything written to standard output
+    bool keepTranscript = true;    // false: standard output is dropped
 };
 
 // The script of the console currently in use.
