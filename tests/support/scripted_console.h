@@ -1,6 +1,6 @@
-// A console for tests: pauses run on a virtual clock, keys come from a queue,
-// and everything the game does on screen is recorded, in order, in one
-// transcript. Text appears as written; console events appear in braces:
+// A console for tests: pauses run on a virtual clock, every key wait is
+// answered at once, and everything the game does on screen is recorded, in
+// order, in one transcript. Text appears as written; console events appear in braces:
 //   {Golden} {Normal} {Green} {Red} {Yellow}   colour changes
 //   {clear} {key} {pause 3000} {font 55} {sound intro.wav}
 //   {fullscreen} {codepage} {locale}
