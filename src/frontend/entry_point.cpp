@@ -7,12 +7,9 @@
 #include "console/console.h"
 #include "frontend/menu_flow.h"
 #include "state/player_files.h"
+#include "story/scene.h"
 
 namespace {
-void emptyLines(int count) {
-    for (int i = 0; i < count; ++i) std::cout << std::endl;
-}
-
 // The splash centres its lines with fixed runs of leading spaces.
 void indentedLine(int spaces, std::string_view text) {
     std::cout << std::string(static_cast<std::size_t>(spaces), ' ') << text << std::endl;
@@ -21,29 +18,29 @@ void indentedLine(int spaces, std::string_view text) {
 
 void runIntro() {
     playSound("intro.wav");
-    emptyLines(8);
+    lineEnds(8);
     indentedLine(29, "Ein Spiel von Tamlowen...");
     pauseMs(3000);
     clearScreen();
 
-    emptyLines(8);
+    lineEnds(8);
     indentedLine(26, "Hier könnte Ihr Logo stehen...");
     pauseMs(3000);
     clearScreen();
 
-    emptyLines(11);
+    lineEnds(11);
     setFontHeight(28);
     indentedLine(28, "Dieses Spiel ist äußerst progressiv und enthält weibliche sowie queere Charaktere.");
     indentedLine(25, "Spieler, denen solche Themen Angst machen, sollten es nur gemeinsam mit ihren Eltern spielen.");
     indentedLine(30, "Besser noch: Sie sollten sich Hilfe suchen und aufhören, Gegner solcher Themen zu sein.");
-    emptyLines(1);
+    lineEnds(1);
     indentedLine(31, "Alle Charaktere sind frei erfunden. Ähnlichkeiten mit realen Personen sind rein zufällig.");
     indentedLine(18, "Warnung: Dieses Programm enthält sehr viele böse Wörter und sollte wegen seines grauenvollen "
                      "Inhalts von niemandem konsumiert werden.");
-    emptyLines(3);
+    lineEnds(3);
     setTextColour(TextColour::Red);
     indentedLine(39, "Dieses Spiel speichert automatisch in bestimmten Abständen.");
-    emptyLines(2);
+    lineEnds(2);
     setTextColour(TextColour::Normal);
     indentedLine(53, "Drücke eine beliebige Taste...");
     waitForKey();

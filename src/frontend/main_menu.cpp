@@ -6,6 +6,7 @@
 #include "frontend/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
+#include "story/scene.h"
 
 namespace {
 
@@ -29,37 +30,30 @@ void printOptions() {
     setTextColour(TextColour::Normal);
 }
 
-void keyPrompt() {
-    setTextColour(TextColour::Red);
-    std::cout << "Drücke eine beliebige Taste, um fortzufahren." << std::endl;
-    setTextColour(TextColour::Normal);
-    waitForKey();
-}
-
 void showVersion() {
     clearScreen();
     std::cout << "\nVersion: ALPHA 0.2.0\n";
-    std::cout << std::endl << std::endl;
+    lineEnds(2);
     std::cout << "Dies ist ein SEHR FRÜHER Build des Spiels. Es sind noch nicht alle Inhalte verfügbar."
               << std::endl;
     std::cout << "Es kann zu Bugs und Fehlern kommen. Diese gerne an mich melden: tamlowen@example.org"
               << std::endl;
     std::cout << "Im Rahmen der kommenden Updates wird das Spiel nach und nach erweitert." << std::endl;
-    std::cout << std::endl << std::endl;
-    keyPrompt();
+    lineEnds(2);
+    PageBreak(AnyKeyPrompt);
 }
 
 void showAchievements() {
     clearScreen();
     std::cout << "Erfolge sind in dieser Version noch nicht verfügbar!" << std::endl;
-    keyPrompt();
+    PageBreak(AnyKeyPrompt);
 }
 
 void showCredits() {
     clearScreen();
     std::cout << "Programmierung: Tamlowen" << std::endl;
     std::cout << "Story: Tamlowen" << std::endl;
-    keyPrompt();
+    PageBreak(AnyKeyPrompt);
 }
 
 void togglePermadeath() {
