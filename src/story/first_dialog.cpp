@@ -63,9 +63,9 @@ void askWhereYouAre() {
     sayLine("Entgeistert starrst du ihn an. Hinrichtung? Warum um alles in der Welt solltest du "
             "hingerichtet werden? Das muss ein böser Traum sein.");
     sayLine("Der Wikinger lacht erneut.");
-    // Speech, tag, speech: the pieces run together exactly as written.
+    // Speech, tag, speech on one line; the tag sits between two spoken parts.
     colour(TextColour::Yellow);
-    say("Findet Euch damit ab,");
+    say("Findet Euch damit ab, ");
     colour(TextColour::Normal);
     say("sagt er,");
     colour(TextColour::Yellow);

@@ -120,8 +120,8 @@ void clearScreen() { event("clear"); }
 void waitForKey() {
     if (currentScript.lineInputDepth != 0) throw std::logic_error("key wait during a line read");
     ++currentScript.keyWaits;
-    if (currentScript.onKeyWait) currentScript.onKeyWait();
     event("key");
+    if (currentScript.onKeyWait) currentScript.onKeyWait();
 }
 
 void pauseMs(std::int64_t milliseconds) {

@@ -1,0 +1,22 @@
+// Plays every route of tests/routes/*.route as a test case of its own.
+#include "support/game_fixture.h"
+#include "support/route_player.h"
+#include "support/route_script.h"
+
+namespace {
+
+class RouteTest : public GameTest, public ::testing::WithParamInterface<route::Route> {};
+
+TEST_P(RouteTest, Plays) {
+    route::Result result = route::play(GetParam());
+    for (const route::Failure& failure : result.failures) {
+        auto colon = failure.where.rfind(':');
+        ADD_FAILURE_AT(failure.where.substr(0, colon).c_str(), std::stoi(failure.where.substr(colon + 1)))
+            << failure.message;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, RouteTest, ::testing::ValuesIn(route::loadRoutes(HULGOR_ROUTES_DIR)),
+                         [](const ::testing::TestParamInfo<route::Route>& info) { return info.param.testName; });
+
+}  // namespace
