@@ -3,8 +3,9 @@
 #include <array>
 
 namespace {
-// Later chapters join this list as they are written.
-constexpr std::array<Scene, 2> chapterList{firstDialogScene, secondDialogScene};
+// The whole story in order; later chapters join the end of this list.
+constexpr std::array<Scene, 6> chapterList{firstDialogScene, secondDialogScene, awakeningScene,
+                                           journeyScene, cityGateScene, endOfContentScreen};
 }  // namespace
 
 std::span<const Scene> storyChapters = chapterList;

@@ -7,6 +7,10 @@
 
 void firstDialogScene();   // "erster Dialog": waking up on the prisoner cart
 void secondDialogScene();  // "zweiter Dialog": names, and the dragon
+void awakeningScene();     // "Das Erwachen": the wreck, the crossroads and the ways
+void journeyScene();       // the walk to the city, with Ragnar, the bard or alone
+void cityGateScene();      // at the city gate with Ragnar: ambush or sewers
+void endOfContentScreen(); // the story ends here for now
 
 // The chapter run: the scene routines in story order. Position 1 is the
 // first chapter. Tests may point it at scenes of their own.

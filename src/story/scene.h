@@ -60,3 +60,8 @@ inline constexpr std::string_view RagnarWorseBanner = "DEINE BEZIEHUNG ZU RAGNAR
 inline constexpr std::string_view BardBetterBanner = "DEINE BEZIEHUNG ZU Bittersport HAT SICH VERBESSERT.";
 
 inline constexpr std::string_view AnyKeyPrompt = "Drücke eine beliebige Taste, um fortzufahren.";
+inline constexpr std::string_view KeyPrompt = "Drücke eine Taste, um fortzufahren.";
+
+// Key prompts of the death screen; the two "beenden" texts differ in one capital.
+inline constexpr std::string_view DeathEndPrompt = "Drücke eine Taste, um zu Beenden.";
+inline constexpr std::string_view DeathEndPromptLower = "Drücke eine Taste, um zu beenden.";
