@@ -1,6 +1,5 @@
 // Plays every route of tests/routes/*.route as a test case of its own.
 #include "support/game_fixture.h"
-#include "support/route_player.h"
 #include "support/route_script.h"
 
 namespace {
@@ -8,11 +7,8 @@ namespace {
 class RouteTest : public GameTest, public ::testing::WithParamInterface<route::Route> {};
 
 TEST_P(RouteTest, Plays) {
-    route::Result result = route::play(GetParam());
-    for (const route::Failure& failure : result.failures) {
-        auto colon = failure.where.rfind(':');
-        ADD_FAILURE_AT(failure.where.substr(0, colon).c_str(), std::stoi(failure.where.substr(colon + 1)))
-            << failure.message;
+    for (const route::Failure& failure : route::play(GetParam())) {
+        ADD_FAILURE_AT(failure.file.c_str(), failure.line) << failure.message;
     }
 }
 

@@ -1,5 +1,5 @@
-// Story routes as data: the parsed form of tests/routes/*.route (the format
-// is described in docs/routes.md).
+// Story routes as data: tests/routes/*.route parsed (format in
+// docs/routes.md) and played on the scripted console.
 #pragma once
 
 #include <filesystem>
@@ -10,44 +10,43 @@
 namespace route {
 
 enum class Kind {
-    // set-up
-    StartIntro, Put, MissingSound, NoConsoleWindow,
-    // actions
-    Type, Key, Eof,
-    // checks
-    Appears, Absent, Exactly, Colour, State, File, NoFile, Err, End,
-    // a line the parser could not read; fails the route where it stands
-    Broken,
+    StartIntro, Put, MissingSound, NoConsoleWindow,                          // set-up
+    Type, Key, Eof,                                                           // actions
+    Appears, Absent, Exactly, Colour, State, File, NoFile, Err, End,         // checks
+    Broken,  // a line the parser could not read; fails the route
 };
 
 struct Line {
     Kind kind;
-    std::string first;   // the text, file, field, colour or end
+    std::string first;   // the text, file, field, colour or ending
     std::string second;  // the value of put, state and file
     int number;          // line number in the file
     std::string source;  // the line as written, for messages
 };
 
-bool isAction(Kind kind);
-
 struct Route {
-    std::string file;      // path as given to the loader
+    std::string file;
     std::string name;      // as written after ===
     std::string testName;  // <file stem>_<name>, letters, digits and _
     int number = 0;        // line of the === header
     std::vector<Line> lines;
 };
 
-std::vector<Route> parseRoutes(const std::string& file, const std::string& text);
-
 // Every route of every *.route file in `directory`, files in name order.
 std::vector<Route> loadRoutes(const std::filesystem::path& directory);
-
-// Expands escapes (\n \s \t \r \e \\) and ${NAME} macros; throws
-// std::invalid_argument for an unknown one.
-std::string expandText(const std::string& written,
-                       const std::vector<std::pair<std::string, std::string>>& macros);
-
+std::vector<Route> parseRoutes(const std::string& file, const std::string& text);
 void PrintTo(const Route& route, std::ostream* out);
+
+enum class Ending { Quit, Eof, Return, Waiting, Aborted };
+
+struct Failure {
+    std::string file;
+    int line;
+    std::string message;  // the check, why it failed, the output around it
+};
+
+// Plays `route` in the current working directory (empty, on a scripted
+// session already in place); checks the game's invariants at every step.
+std::vector<Failure> play(const Route& route);
 
 }  // namespace route
