@@ -1,6 +1,8 @@
 // savegame.txt, name.txt and permadeath.txt: formats byte for byte, damaged
 // files, foreign line ends, unwritable files.
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <locale>
 #include <sys/stat.h>
 
@@ -76,16 +78,6 @@ TEST_F(SaveFileTest, RoundTripRestoresTheLoadedFieldsOnly) {
     EXPECT_EQ(readFile("savegame.txt"), bytes);  // loading never writes
 }
 
-TEST_F(SaveFileTest, DirectoryInPlaceOfTheSaveCountsAsMissing) {
-    std::filesystem::create_directory("savegame.txt");
-    EXPECT_FALSE(loadGame());
-    EXPECT_EQ(game.checkpoint, "leer");
-    screen();
-    saveGame();
-    EXPECT_EQ(screen(), SaveFailedMessage);
-    EXPECT_TRUE(std::filesystem::is_directory("savegame.txt"));
-}
-
 TEST_F(SaveFileTest, DamagedAndForeignFilesLoadWithoutFailing) {
     struct Case {
         std::string bytes;
@@ -120,10 +112,56 @@ TEST_F(SaveFileTest, DamagedAndForeignFilesLoadWithoutFailing) {
     }
 }
 
-TEST_F(SaveFileTest, HugeSaveFileDoesNotHang) {
-    writeFile("savegame.txt", std::string(8 << 20, 'x'));
-    EXPECT_TRUE(loadGame());
-    EXPECT_EQ(game.checkpoint.size(), std::size_t{1} << 20);
+// Each of the three files replaced by something hostile: loading returns at
+// once and reads only regular files, at most 1 MiB; saving replaces a link
+// itself and leaves its target, a directory and a FIFO alone.
+TEST_F(SaveFileTest, HostileFilesNeitherHangNorAreWrittenThrough) {
+    namespace fs = std::filesystem;
+    fs::create_directory("elsewhere");
+    writeFile("elsewhere/outside.txt", "Das Erwachen\n7\n");
+    const std::string megabyte = "x" + std::string((1 << 20) - 1, '\0');
+    struct Case {
+        std::function<void(const std::string&)> put;
+        std::string checkpoint, name;  // as loaded; "leer" and "Alt": not read
+        fs::file_type afterSave;
+    };
+    const std::vector<Case> cases{
+        {[](const std::string& f) { fs::create_directory(f); }, "leer", "Alt", fs::file_type::directory},
+        {[](const std::string& f) { mkfifo(f.c_str(), 0600); }, "leer", "Alt", fs::file_type::fifo},
+        {[](const std::string& f) { fs::create_symlink("/dev/zero", f); }, "leer", "Alt", fs::file_type::regular},
+        {[](const std::string& f) { fs::create_symlink("elsewhere/outside.txt", f); }, "Das Erwachen", "Das",
+         fs::file_type::regular},
+        {[](const std::string& f) { writeFile(f, "x"), fs::resize_file(f, 3ull << 30); }, megabyte, megabyte,
+         fs::file_type::regular},
+        {[](const std::string& f) { writeFile(f, "\xff\xfe\x80 7\n"); }, "\xff\xfe\x80 7", "\xff\xfe\x80",
+         fs::file_type::regular},
+    };
+    for (const Case& c : cases) {
+        game = GameState{};
+        game.playerName = "Alt";
+        game.permadeath = 5;
+        for (const char* file : {"savegame.txt", "name.txt", "permadeath.txt"}) c.put(file);
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(loadGame(), c.checkpoint != "leer");
+        loadPlayerName();
+        loadPermadeath();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        EXPECT_EQ(game.checkpoint, c.checkpoint);
+        EXPECT_EQ(game.playerName, c.name);
+        EXPECT_EQ(game.permadeath, c.name == "Alt" ? 5 : 0);  // no number in any of them
+
+        screen();
+        saveGame();
+        savePlayerName();
+        savePermadeath();
+        bool replaced = c.afterSave == fs::file_type::regular;
+        EXPECT_EQ(screen(), replaced ? SavedMessage : SaveFailedMessage);
+        for (const char* file : {"savegame.txt", "name.txt", "permadeath.txt"}) {
+            EXPECT_EQ(fs::symlink_status(file).type(), c.afterSave) << file;
+            fs::remove_all(file);
+        }
+        EXPECT_EQ(readFile("elsewhere/outside.txt"), "Das Erwachen\n7\n");
+    }
 }
 
 TEST_F(SaveFileTest, ReadOnlySaveKeepsItsContentAndReportsFailure) {

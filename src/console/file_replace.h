@@ -5,6 +5,8 @@
 #include <string>
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-// renames it over `path`. Returns false, leaving `path` untouched, when the
-// file is read-only, is not a regular file, or any step fails.
+// renames it over `path`. A symbolic link at `path` is replaced itself; the
+// file it points to is never written. Returns false, leaving `path`
+// untouched, when the file is read-only, is something other than a regular
+// file or a link (a directory, a FIFO, a device), or any step fails.
 bool replaceFileContents(const std::string& path, const std::string& bytes);

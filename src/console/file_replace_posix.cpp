@@ -31,15 +31,26 @@ std::string directoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A read-only file stays read-only for the game even when it runs as root,
-// which could otherwise replace it regardless of its permissions.
+mode_t newFileMode() {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A missing file, a symbolic link or a writable regular file may be replaced.
+// The rename replaces a link itself, never the file it points to, so nothing
+// outside the working folder is ever written. A read-only file stays
+// read-only for the game even when it runs as root, which could otherwise
+// replace it regardless of its permissions.
 bool mayReplace(const std::string& path, mode_t& mode) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
         if (errno != ENOENT) return false;
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        mode = newFileMode();
+        return true;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        mode = newFileMode();
         return true;
     }
     if (!S_ISREG(info.st_mode)) return false;

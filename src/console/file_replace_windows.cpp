@@ -6,16 +6,16 @@
 
 namespace {
 
-// Only an existing regular, writable file or a missing one may be replaced.
-// Directories, devices and links are left alone, and so is a file the player
-// made read-only (MoveFileEx would otherwise replace it regardless).
+// Only an existing writable file or a missing one may be replaced; a link to
+// a file is replaced itself (MoveFileEx renames over the link, never into its
+// target). Directories and devices are left alone, and so is a file the
+// player made read-only (MoveFileEx would otherwise replace it regardless).
 bool mayReplace(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     }
-    const DWORD refused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY |
-                          FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    const DWORD refused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE;
     return (attributes & refused) == 0;
 }
 

@@ -15,8 +15,9 @@ inline constexpr const char* TextLineEnd = "\n";
 #endif
 
 // The whole file, or nothing when it cannot be opened or read as a regular
-// file. Reads at most `limit` bytes, so a huge or endless file cannot hang
-// the game or exhaust memory.
+// file (a link to one counts). The type is checked before the file is opened,
+// so a FIFO or a device is never waited on. Reads at most `limit` bytes, so a
+// huge or endless file cannot hang the game or exhaust memory.
 std::optional<std::string> readSmallFile(const std::string& path, std::size_t limit = 1 << 20);
 
 // A stream over file content for formatted extraction in the "C" locale.

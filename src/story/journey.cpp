@@ -7,6 +7,7 @@
 #include "state/game_state.h"
 #include "story/chapters.h"
 #include "story/scene.h"
+#include "story/visible_name.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void talkAboutTheDragon() {
     sayLine("Ich denke lieber nicht daran zurück. Ich bin dem Biest nur knapp entkommen und dachte, "
             "ich wäre der Einzige, der es lebend vom Karren geschafft hat.");
     say("Umso mehr freut es mich, dass Ihr es auch geschafft habt, ");
-    say(game.playerName);
+    sayName();
     sayLine(". Aber seit hundert Jahren hat niemand mehr einen Drachen gesehen. Das ist seltsam.");
     colour(TextColour::Normal);
     sayLine("Er seufzt erneut und blickt nachdenklich in die Ferne.");

@@ -8,6 +8,7 @@
 #include "story/awakening_ways.h"
 #include "story/death_screen.h"
 #include "story/scene.h"
+#include "story/visible_name.h"
 
 namespace {
 
@@ -170,7 +171,7 @@ void tellTrueName() {
     sayLine("Du nennst ihm deinen echten Namen und bist ehrlich zu ihm. Ragnar grinst.");
     colour(TextColour::Yellow);
     say("Ich wusste doch, dass Ihr NICHT Hulgor seid! Freut mich, Euch kennenzulernen, ");
-    say(game.playerName);
+    sayName();
     sayLine("!");
     lineEnds(2);
     game.ragnarRelation += 5;

@@ -7,6 +7,7 @@
 #include "story/awakening_ways.h"
 #include "story/death_screen.h"
 #include "story/scene.h"
+#include "story/visible_name.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void tellRealName() {
     sayLine("Bittersport nickt und lächelt.");
     colour(TextColour::Yellow);
     say("Nun, ");
-    say(game.playerName);
+    sayName();
     sayLine(", es war mir eine Freude, Euch kennenzulernen. Viel Glück auf Eurem Weg in die Stadt!");
     colour(TextColour::Normal);
     sayLine("Mit diesen Worten verabschiedet sich der Barde und zieht seines Weges, während du weiter "
