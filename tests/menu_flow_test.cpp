@@ -1,6 +1,6 @@
-// The name entry's reading rules, and nesting without end: Continues and
-// deaths open title menus inside title menus in constant memory. (The flows
-// themselves are checked by tests/routes/flows.route and endings.route.)
+// Nesting without end: Continues and deaths open title menus inside title
+// menus in constant memory. (The flows themselves are checked by
+// tests/routes/flows.route and endings.route.)
 #include "frontend/menu_flow.h"
 #include "support/game_fixture.h"
 
@@ -9,45 +9,6 @@ namespace {
 class MenuFlowTest : public GameTest {};
 
 }  // namespace
-
-TEST_F(MenuFlowTest, NameEntryRules) {
-    struct Case {
-        std::string typed;
-        int refusals;
-        std::string name;
-    };
-    const std::vector<Case> cases{
-        {"1\nhulgor\n", 0, "hulgor"},
-        {"1\nHulgor!\n", 0, "Hulgor!"},
-        {"1\n\n\n   Jörg\n", 0, "Jörg"},
-        {"1\nHulgor Hulgor\nKai\n", 2, "Kai"},
-        {"1 Ada\n", 0, "Ada"},
-        {"1\nHulgor\n", 1, ""},  // end of input while the name is still refused
-    };
-    for (const Case& c : cases) {
-        game = GameState{};
-        std::filesystem::remove("name.txt");
-        type(c.typed);
-        screen();
-        EXPECT_TRUE(endsProgram(runMenus)) << c.typed;  // input ends in chapter 1 or at the name
-        std::string shown = screen();
-        std::size_t refusals = 0;
-        for (auto at = shown.find("Netter Versuch!\n"); at != std::string::npos;
-             at = shown.find("Netter Versuch!\n", at + 1)) {
-            ++refusals;
-        }
-        EXPECT_EQ(refusals, static_cast<std::size_t>(c.refusals)) << c.typed;
-        if (c.name.empty()) {
-            EXPECT_FALSE(fileExists("name.txt"));
-            EXPECT_EQ(game.nameEntryPending, 1);
-        } else {
-            EXPECT_EQ(readFile("name.txt"), c.name + "\n") << c.typed;
-            EXPECT_EQ(game.nameEntryPending, 0);
-            EXPECT_EQ(game.nameGiven, 1);
-            EXPECT_NE(shown.find("Langsam öffnest du die Augen."), std::string::npos) << c.typed;
-        }
-    }
-}
 
 TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
     std::string input;
