@@ -17,11 +17,7 @@ namespace {
 
 // Whatever a save held, the chapter starts with the hero as he fell.
 void resetChapterState() {
-    game.reservedA = 0;
-    game.ragnarStatus = 0;
-    game.ragnarRelation = 5;
-    game.hasSword = 0;
-    game.health = 100;
+    resetHero();
     game.bardStatus = 0;
     game.bardRelation = 5;
 }

@@ -4,6 +4,15 @@
 #include <iostream>
 
 #include "frontend/input.h"
+#include "state/game_state.h"
+
+void resetHero() {
+    game.reservedA = 0;
+    game.ragnarStatus = 0;
+    game.ragnarRelation = 5;
+    game.hasSword = 0;
+    game.health = 100;
+}
 
 void colour(TextColour textColour) { setTextColour(textColour); }
 

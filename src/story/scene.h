@@ -12,6 +12,10 @@
 // A chapter routine of the story.
 using Scene = void (*)();
 
+// The hero as the chapters from the cart on start him, whatever a save held:
+// unarmed, unhurt, Ragnar not yet met.
+void resetHero();
+
 // Narration helpers. `say` prints text in the colour in force, `sayLine` adds
 // a line end (which flushes), `lineEnds` prints empty line ends.
 void colour(TextColour textColour);

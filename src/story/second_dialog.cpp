@@ -11,15 +11,6 @@
 
 namespace {
 
-// The hero starts this chapter fresh, whatever an old save said.
-void resetHero() {
-    game.reservedA = 0;
-    game.ragnarStatus = 0;
-    game.ragnarRelation = 5;
-    game.hasSword = 0;
-    game.health = 100;
-}
-
 void printNamingDialogue() {
     colour(TextColour::Yellow);
     lineEnds(2);
