@@ -1,5 +1,5 @@
 // Synthesizes the game's eight sound effects as small WAV files (16-bit PCM,
-// mono, 22050 Hz), so that a play folder can be filled without recordings.
+// mono, 44100 Hz), so that a play folder can be filled without recordings.
 // Usage: make_sounds <dir>
 #include <algorithm>
 #include <cmath>
@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kRate = 22050;
+constexpr int kRate = 44100;
 constexpr double kPi = 3.14159265358979323846;
 using Samples = std::vector<double>;
 using Harmonics = std::vector<double>;  // weights of harmonics 1, 2, 3, ...

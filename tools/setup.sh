@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build (and, with --tests,
-# to run every test and the Windows cross build). Installs only what is
-# missing; uses sudo when not run as root.
+# to run every test and the Windows cross build; with --wine, to build the
+# Windows game and play it under Wine; with --web, to build the browser
+# version, and with --web-test, to test it in headless Chromium). Installs
+# only what is missing; uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config)
+# libsdl2-mixer-dev: sound playback (configure with -DHULGOR_SOUND=OFF to do without)
+packages=(cmake make g++ pkg-config libsdl2-mixer-dev)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev g++-mingw-w64-x86-64-posix)
+elif [[ "${1:-}" == "--wine" ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64)
+elif [[ "${1:-}" == "--web" || "${1:-}" == "--web-test" ]]; then
+  # emscripten builds the browser version; npm installs its terminal (xterm.js).
+  # A Node.js that brings its own npm (NodeSource) needs no Debian npm.
+  packages+=(emscripten)
+  if ! command -v npm >/dev/null; then packages+=(npm); fi
+  # The browser test: headless Chromium driven through Selenium.
+  if [[ "${1:-}" == "--web-test" ]]; then packages+=(chromium chromium-driver python3-selenium); fi
 fi
 
 missing=()
@@ -27,4 +39,4 @@ else
 fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"

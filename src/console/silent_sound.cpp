@@ -1,0 +1,11 @@
+// Sound for a build without SDL2_mixer: every sound is reported as not
+// playable, and the game goes on silently.
+#include <iostream>
+#include <string>
+
+#include "console/console.h"
+
+void playSound(const std::string&) {
+    std::cout.flush();
+    std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+}

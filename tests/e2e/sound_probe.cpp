@@ -1,0 +1,15 @@
+// Plays each file named on the command line through the game's playSound and
+// prints after each call which sound is playing; then ends the way the game
+// does, through quitProgram, with the last sound still playing.
+#include <iostream>
+
+#include "console/console.h"
+#include "console/sdl_sound.h"
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        playSound(argv[i]);
+        std::cout << argv[i] << ": " << soundNowPlaying() << std::endl;
+    }
+    quitProgram();
+}
