@@ -2,6 +2,7 @@
 // font and colour, winmm for sound, and the C runtime for shell commands,
 // single-key reads and the end of the process.
 #include "console/console.h"
+#include "console/line_wrap.h"
 #include "console/pause.h"
 
 #include <windows.h>
@@ -19,6 +20,23 @@
 
 // The console expects the record size in cbSize: 84 bytes on every Windows ABI.
 static_assert(sizeof(CONSOLE_FONT_INFOEX) == 84, "unexpected CONSOLE_FONT_INFOEX layout");
+
+namespace {
+// On a console window text is wrapped at blanks to the window's width; a
+// file or pipe gets it unchanged. One column is kept free: the console moves
+// on to the next line as soon as the last column is written, so a line that
+// filled it would be followed by an empty one.
+LineWrap* const consoleWrap = []() -> LineWrap* {
+    DWORD mode = 0;
+    if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return nullptr;
+    return &installLineWrap(std::cout, []() -> std::size_t {
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 0;
+        int columns = info.srWindow.Right - info.srWindow.Left + 1;
+        return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
+    });
+}();
+}  // namespace
 
 void enterFullScreen() {
     if (GetConsoleWindow() == nullptr) {
@@ -93,16 +111,39 @@ void setTextColour(TextColour colour) {
 
 void clearScreen() {
     std::cout.flush();
+    // Redirected to a file or pipe, cls would write a form feed into the
+    // game's output; only a console screen is cleared.
+    DWORD mode = 0;
+    if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return;
     std::system("cls");
+    if (consoleWrap != nullptr) consoleWrap->lineStarted();
 }
+
+namespace {
+// Whether the process has a console keyboard. _getch reads it through
+// CONIN$, whatever standard input is redirected to; a process started
+// without a console (piped, detached) has none.
+bool hasConsoleKeyboard() {
+    HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+    if (input == INVALID_HANDLE_VALUE) return false;
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(input, &mode) != 0;
+    CloseHandle(input);
+    return console;
+}
+}  // namespace
 
 void waitForKey() {
     // The prompt must be on screen before the wait starts.
     std::cout.flush();
+    // With no keyboard to wait for, the wait ends at once and the game goes on.
+    if (!hasConsoleKeyboard()) return;
     int key = _getch();
     // Arrow and function keys arrive as a prefix (0 or 0xE0) and a second
     // code; read both so the one key press is consumed whole and the second
-    // half does not satisfy the next wait.
+    // half does not satisfy the next wait. A failed read gives EOF (-1).
     if (key == 0 || key == 0xE0) {
         _getch();
     }
@@ -142,4 +183,7 @@ void quitProgram() {
 // mode to switch around a line read.
 void beginLineInput() {}
 
-void endLineInput() {}
+void endLineInput() {
+    // The player's Enter was echoed: the cursor is back in the first column.
+    if (consoleWrap != nullptr) consoleWrap->lineStarted();
+}
