@@ -1,0 +1,60 @@
+# The browser version, assembled in <build>/site for any static web server:
+# the page, hulgor.js and hulgor.wasm, the terminal (xterm.js from the npm
+# registry, versions pinned in package-lock.json, installed with npm ci at
+# build time) and the eight sounds.
+set(HULGOR_SITE ${CMAKE_BINARY_DIR}/site)
+set(HULGOR_WEB ${CMAKE_CURRENT_SOURCE_DIR}/src/console/web)
+
+# Asyncify turns the game's blocking waits (key, line, pause, storage flush)
+# into waits for the browser; the game starts once the saves are loaded.
+set_target_properties(hulgor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HULGOR_SITE})
+target_link_options(hulgor PRIVATE
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sINVOKE_RUN=0 -sALLOW_MEMORY_GROWTH
+  -sFORCE_FILESYSTEM -lidbfs.js -sENVIRONMENT=web
+  "SHELL:--pre-js ${HULGOR_WEB}/page.js")
+set_property(TARGET hulgor APPEND PROPERTY LINK_DEPENDS ${HULGOR_WEB}/page.js)
+# emcc's JavaScript optimizer needs acorn, which Debian keeps in /usr/share/nodejs.
+if(EXISTS /usr/share/nodejs/acorn)
+  set_target_properties(hulgor PROPERTIES
+    CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;NODE_PATH=/usr/share/nodejs")
+endif()
+
+# The sounds, made by the generator built for this machine.
+find_program(HULGOR_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+set(host_make_sounds ${CMAKE_BINARY_DIR}/host/make_sounds)
+add_custom_command(OUTPUT ${host_make_sounds}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+  COMMAND ${HULGOR_HOST_CXX} -std=c++20 -O2 ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_sounds.cpp
+    -o ${host_make_sounds}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_sounds.cpp
+  COMMENT "Building the sound generator for this machine")
+set(site_sounds ${HULGOR_SOUND_FILES})
+list(TRANSFORM site_sounds REPLACE "^.*/" "${HULGOR_SITE}/")
+add_custom_command(OUTPUT ${site_sounds}
+  COMMAND ${host_make_sounds} ${HULGOR_SITE}
+  DEPENDS ${host_make_sounds}
+  COMMENT "Generating the game's sounds for the page")
+
+# The terminal, exactly the versions in package-lock.json.
+find_program(HULGOR_NPM npm REQUIRED)
+set(npm_dir ${CMAKE_BINARY_DIR}/npm)
+file(MAKE_DIRECTORY ${npm_dir})
+set(xterm_dir ${npm_dir}/node_modules/@xterm)
+set(site_terminal ${HULGOR_SITE}/xterm.js ${HULGOR_SITE}/xterm.css ${HULGOR_SITE}/addon-fit.js
+  ${HULGOR_SITE}/xterm-LICENSE.txt)
+add_custom_command(OUTPUT ${site_terminal}
+  COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/package.json ${HULGOR_WEB}/package-lock.json ${npm_dir}
+  COMMAND ${HULGOR_NPM} ci --ignore-scripts --no-audit --no-fund --loglevel=error
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${HULGOR_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${xterm_dir}/xterm/lib/xterm.js ${xterm_dir}/xterm/css/xterm.css
+    ${xterm_dir}/addon-fit/lib/addon-fit.js ${HULGOR_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${xterm_dir}/xterm/LICENSE ${HULGOR_SITE}/xterm-LICENSE.txt
+  WORKING_DIRECTORY ${npm_dir}
+  DEPENDS ${HULGOR_WEB}/package.json ${HULGOR_WEB}/package-lock.json
+  COMMENT "Installing the terminal for the page (npm ci)")
+
+add_custom_command(OUTPUT ${HULGOR_SITE}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/index.html ${HULGOR_SITE}/index.html
+  DEPENDS ${HULGOR_WEB}/index.html)
+
+add_custom_target(site ALL DEPENDS ${site_sounds} ${site_terminal} ${HULGOR_SITE}/index.html)

@@ -1,0 +1,149 @@
+// The console in a web page: the game runs as WebAssembly, its text goes to
+// the terminal on the page (xterm.js), its keys come from there, and every
+// wait is made asynchronous with Asyncify, so the page stays alive while the
+// game pauses or waits. The page's side is HulgorWeb in web/page.js.
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <chrono>
+#include <iostream>
+#include <streambuf>
+#include <string>
+
+#include "console/ansi.h"
+#include "console/console.h"
+#include "console/line_wrap.h"
+#include "console/pause.h"
+
+// clang-format off
+EM_JS(void, webWrite, (const char* bytes, int length), {
+    HulgorWeb.write(HEAPU8.slice(bytes, bytes + length));
+});
+EM_JS(int, webColumns, (), { return HulgorWeb.columns(); });
+EM_JS(double, webPauseScale, (), { return HulgorWeb.pauseScale(); });
+EM_JS(void, webPlaySound, (const char* name), { HulgorWeb.playSound(UTF8ToString(name)); });
+EM_JS(void, webPersistSoon, (), { HulgorWeb.persist(); });
+EM_ASYNC_JS(int, webReadLine, (char* buffer, int capacity), {
+    const bytes = await HulgorWeb.readLine(capacity);
+    HEAPU8.set(bytes, buffer);
+    return bytes.length;
+});
+EM_ASYNC_JS(void, webWaitForKey, (), { await HulgorWeb.nextKey(); });
+EM_ASYNC_JS(void, webFinish, (), {
+    HulgorWeb.finish();
+    await new Promise(() => {});
+});
+// clang-format on
+
+namespace {
+
+// Standard output: bytes are collected and handed to the terminal at every
+// flush (the game flushes before it waits).
+class PageOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type byte) override {
+        if (!traits_type::eq_int_type(byte, traits_type::eof())) pending_ += traits_type::to_char_type(byte);
+        return traits_type::not_eof(byte);
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        pending_.append(bytes, static_cast<std::size_t>(count));
+        return count;
+    }
+    int sync() override {
+        if (!pending_.empty()) webWrite(pending_.data(), static_cast<int>(pending_.size()));
+        pending_.clear();
+        return 0;
+    }
+
+private:
+    std::string pending_;
+};
+
+// Standard input: one line at a time from the page's line editor, which
+// echoes and handles Backspace until Enter, like a terminal in line mode.
+class PageInput : public std::streambuf {
+protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        std::cout.flush();
+        int got = webReadLine(line_.data(), static_cast<int>(line_.size()));
+        if (got <= 0) return traits_type::eof();
+        setg(line_.data(), line_.data(), line_.data() + got);
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::array<char, 1024> line_{};
+};
+
+struct Page {
+    PageOutput output;
+    PageInput input;
+    LineWrap* wrap = nullptr;
+};
+
+Page& page() {
+    static Page* instance = [] {
+        auto* p = new Page;  // lives as long as the page
+        // emscripten starts with the mask 0777, which would leave every new
+        // save file without permissions, unreadable and not replaceable.
+        ::umask(022);
+        std::cout.rdbuf(&p->output);
+        std::cin.rdbuf(&p->input);
+        p->wrap = &installLineWrap(std::cout, [] { return static_cast<std::size_t>(webColumns()); });
+        return p;
+    }();
+    return *instance;
+}
+
+// Set up before main, so that no text can bypass the terminal.
+const bool pageReady = (page(), true);
+
+}  // namespace
+
+// A browser tab has no full-screen switch, font or code page to ask for
+// without a click of the player's; the terminal is already UTF-8.
+void enterFullScreen() { page(); }
+void setFontHeight(std::int16_t) {}
+void selectUtf8CodePage() {}
+// The classic locale reads and writes the game's numbers as the German one does.
+void setGermanLocale() {}
+
+void setTextColour(TextColour colour) { std::cout << sgrFor(colour); }
+
+void clearScreen() {
+    std::cout << AnsiClearScreen;
+    std::cout.flush();
+}
+
+void waitForKey() {
+    std::cout.flush();
+    // A save deleted by a death reaches the browser's storage as well.
+    webPersistSoon();
+    webWaitForKey();
+}
+
+void pauseMs(std::int64_t milliseconds) {
+    std::cout.flush();
+    auto scaled = static_cast<std::int64_t>(static_cast<double>(milliseconds) * webPauseScale());
+    pauseUntilElapsed(
+        scaled, [] { return std::chrono::steady_clock::now(); },
+        [](std::chrono::milliseconds length) { emscripten_sleep(static_cast<unsigned>(length.count())); });
+}
+
+void playSound(const std::string& fileName) { webPlaySound(fileName.c_str()); }
+
+void quitProgram() {
+    std::cout << "Das Programm wird beendet...\n";
+    std::cout.flush();
+    // The page keeps its terminal; the game just never goes on.
+    for (;;) webFinish();
+}
+
+void beginLineInput() { std::cout.flush(); }
+
+void endLineInput() {
+    // The player's Enter was echoed: the cursor is back in the first column.
+    page().wrap->lineStarted();
+}

@@ -1,0 +1,7 @@
+#include "console/web_storage.h"
+
+#include <emscripten.h>
+
+EM_ASYNC_JS(void, webPersist, (), { await HulgorWeb.persist(); });
+
+void persistWorkingFolder() { webPersist(); }
