@@ -1,12 +1,18 @@
 #include "console/file_replace.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <pthread.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#ifdef __EMSCRIPTEN__
+#include "console/web_storage.h"
+#endif
 
 namespace {
 
@@ -60,12 +66,33 @@ bool mayReplace(const std::string& path, mode_t& mode) {
     return true;
 }
 
+// Holds back the signals that end the game until the file is replaced or the
+// attempt undone: an interrupted save leaves neither a half-written file nor
+// its temporary file behind. (A kill that cannot be caught may leave the
+// temporary file; nothing ever reads it.)
+class TerminationHeld {
+public:
+    TerminationHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, signalNumber);
+        ::pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~TerminationHeld() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    TerminationHeld(const TerminationHeld&) = delete;
+    TerminationHeld& operator=(const TerminationHeld&) = delete;
+
+private:
+    sigset_t before_{};
+};
+
 }  // namespace
 
 bool replaceFileContents(const std::string& path, const std::string& bytes) {
     mode_t mode = 0;
     if (!mayReplace(path, mode)) return false;
 
+    TerminationHeld held;
     std::string tempPath = path + ".XXXXXX";
     std::vector<char> tempName(tempPath.begin(), tempPath.end());
     tempName.push_back('\0');
@@ -86,5 +113,8 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
         ::fsync(dir);
         ::close(dir);
     }
+#ifdef __EMSCRIPTEN__
+    persistWorkingFolder();
+#endif
     return true;
 }

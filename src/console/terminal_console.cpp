@@ -1,14 +1,18 @@
 // The console on a terminal (Linux, macOS): ANSI colours and clearing on
 // standard output, keys read raw from the controlling terminal.
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
 #include <locale>
 #include <poll.h>
+#include <pthread.h>
+#include <sys/ioctl.h>
 #include <string>
 #include <termios.h>
 #include <thread>
@@ -16,6 +20,7 @@
 
 #include "console/ansi.h"
 #include "console/console.h"
+#include "console/line_wrap.h"
 #include "console/pause.h"
 #include "console/terminal_keys.h"
 
@@ -28,6 +33,8 @@ struct Terminal {
     termios original{};      // the mode the player's terminal had at start
     termios quiet{};         // no echo, no line editing: keys wait in the queue
     std::atomic<bool> coloured{false};
+    LineWrap* wrap = nullptr;  // wraps standard output when it is a terminal
+    bool answerEchoed = false; // the line being read is typed, with echo
 };
 
 Terminal& terminal();
@@ -57,9 +64,16 @@ void restoreAtExit() {
     restoreTerminal();
 }
 
+// The other ending signals stay held meanwhile (a second one, or a SIGPIPE
+// from the reset itself, cannot run this twice); the process then dies of
+// the signal that came first.
 extern "C" void restoreAndDie(int signalNumber) {
     restoreTerminal();
     ::signal(signalNumber, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signalNumber);
+    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
     ::raise(signalNumber);
 }
 
@@ -68,10 +82,19 @@ void setMode(const termios& mode) {
     if (t.tty >= 0) ::tcsetattr(t.tty, TCSANOW, &mode);
 }
 
+// The terminal window's width in columns, asked anew for every line so a
+// resized window is honoured; 0 (no wrapping) when it cannot be told.
+std::size_t windowWidth() {
+    winsize size{};
+    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+}
+
 Terminal& terminal() {
     static Terminal* instance = [] {
         auto* t = new Terminal;  // lives until the process ends, for the handlers
         t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
+        // Only a terminal gets wrapped text; files and pipes get it unchanged.
+        if (t->outputIsTerminal) t->wrap = &installLineWrap(std::cout, windowWidth);
         t->tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (t->tty >= 0 && ::tcgetattr(t->tty, &t->original) != 0) {
             ::close(t->tty);
@@ -85,12 +108,12 @@ Terminal& terminal() {
         }
         prepared = t;
         std::atexit(restoreAtExit);
-        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
-            struct sigaction action {};
-            action.sa_handler = restoreAndDie;
-            sigemptyset(&action.sa_mask);
-            ::sigaction(signalNumber, &action, nullptr);
-        }
+        constexpr int Ending[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+        struct sigaction action {};
+        action.sa_handler = restoreAndDie;
+        sigemptyset(&action.sa_mask);
+        for (int signalNumber : Ending) sigaddset(&action.sa_mask, signalNumber);
+        for (int signalNumber : Ending) ::sigaction(signalNumber, &action, nullptr);
         if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->quiet);
         return t;
     }();
@@ -175,18 +198,48 @@ void pauseMs(std::int64_t milliseconds) {
         [](std::chrono::milliseconds length) { std::this_thread::sleep_for(length); });
 }
 
-void playSound(const std::string&) {
-    // No audio back-end on the terminal yet: every sound is reported missing.
-    std::cout.flush();
-    std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
-}
-
 void quitProgram() {
     std::cout << "Das Programm wird beendet...\n";
     std::cout.flush();
     std::exit(0);
 }
 
-void beginLineInput() { setMode(terminal().original); }
+namespace {
+// Whether the coming read is answered by input the game already has: keys
+// typed during a pause wait unechoed in the terminal's queue, and a line
+// with several answers leaves the rest in standard input's buffer.
+bool answeredAhead() {
+    int queued = 0;
+    if (::ioctl(STDIN_FILENO, FIONREAD, &queued) == 0 && queued > 0) return true;
+#if defined(__GLIBC__)
+    const char* buffered = stdin->_IO_read_ptr;
+    const char* end = stdin->_IO_read_end;
+#elif defined(__APPLE__)
+    const unsigned char* buffered = stdin->_p;
+    const unsigned char* end = stdin->_r > 0 ? buffered + stdin->_r : buffered;
+#else
+    const char* buffered = nullptr;
+    const char* end = nullptr;
+#endif
+    for (; buffered < end; ++buffered) {
+        if (std::isspace(static_cast<unsigned char>(*buffered)) == 0) return true;
+    }
+    return false;
+}
+}  // namespace
 
-void endLineInput() { setMode(terminal().quiet); }
+void beginLineInput() {
+    Terminal& t = terminal();
+    setMode(t.original);
+    // Asked after the switch: keys typed before it are in the queue by now.
+    t.answerEchoed = ::isatty(STDIN_FILENO) == 1 && !answeredAhead();
+}
+
+void endLineInput() {
+    Terminal& t = terminal();
+    setMode(t.quiet);
+    // The player's Enter was echoed: the cursor is back in the first column.
+    // An answer typed ahead was not echoed, so the column counts on from the
+    // prompt; the wrapping then errs towards shorter lines, never wider ones.
+    if (t.wrap != nullptr && t.answerEchoed) t.wrap->lineStarted();
+}

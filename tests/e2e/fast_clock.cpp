@@ -1,7 +1,11 @@
 // Preloaded into the real game binary by the end-to-end tests: sleeps return
 // at once and the clocks jump ahead by the time slept, so the game's pauses
 // keep their length as the game measures it, while the tests do not wait.
+// With HULGOR_SLOW_FSYNC set, every fsync takes 300 ms of real time, so a
+// test can catch the game in the middle of a save.
 #include <dlfcn.h>
+#include <poll.h>
+#include <stdlib.h>
 #include <time.h>
 
 #include <atomic>
@@ -47,5 +51,11 @@ int clock_nanosleep(clockid_t clock, int flags, const timespec* length, timespec
     }
     if (remaining != nullptr) *remaining = timespec{};
     return 0;
+}
+
+int fsync(int fd) {
+    static auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    if (getenv("HULGOR_SLOW_FSYNC") != nullptr) poll(nullptr, 0, 300);
+    return real(fd);
 }
 }

@@ -1,13 +1,17 @@
 // The real game binary, driven the way players run it: in a pseudo-terminal,
-// or with no terminal at all. These tests sit through the intro's two real
-// three-second pauses, so there are only a few of them.
+// or with no terminal at all. The game's pauses pass at once under the fast
+// clock that these tests preload into it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <poll.h>
 #include <pty.h>
 #include <random>
@@ -15,6 +19,7 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -28,15 +33,23 @@ std::filesystem::path freshDirectory() {
     return dir;
 }
 
+// The game's pauses pass at once: the clock jumps instead (see fast_clock.cpp).
+void useFastClock() {
+    ::setenv("LD_PRELOAD", FAST_CLOCK, 1);
+    ::setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
+}
+
 // The game in a pseudo-terminal of its own. The test keeps the terminal's
 // slave side open so it can look at the terminal mode after the game ended.
 class TerminalGame {
 public:
-    TerminalGame() : dir_(freshDirectory()) {
-        winsize size{40, 160, 0, 0};
+    explicit TerminalGame(unsigned short columns = 160, bool fastClock = true)
+        : dir_(freshDirectory()) {
+        winsize size{40, columns, 0, 0};
         pid_ = forkpty(&master_, nullptr, nullptr, &size);
         if (pid_ == 0) {
             if (::chdir(dir_.c_str()) != 0) _exit(127);
+            if (fastClock) useFastClock();
             ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -67,6 +80,17 @@ public:
         }
     }
 
+    // Types a line once the game reads one (line mode, echo on), as a player
+    // does after the prompt; typed earlier, it would be type-ahead.
+    void answer(const std::string& line) {
+        auto deadline = std::chrono::steady_clock::now() + 15s;
+        while ((mode().c_lflag & (ICANON | ECHO)) != (ICANON | ECHO) &&
+               std::chrono::steady_clock::now() < deadline) {
+            readSome(5ms);
+        }
+        type(line);
+    }
+
     void type(const std::string& keys) {
         ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
@@ -91,6 +115,9 @@ public:
     }
 
     const std::string& output() const { return output_; }
+    const std::filesystem::path& dir() const { return dir_; }
+    void signal(int signalNumber) const { ::kill(pid_, signalNumber); }
+    void hangUp() { ::close(std::exchange(master_, -1)); }
     std::size_t seen() const { return seen_; }
 
 private:
@@ -113,6 +140,40 @@ private:
     std::size_t seen_ = 0;
 };
 
+// The widest line the output draws, in characters: escape sequences take no
+// room, and a line end or a cursor home starts a new line.
+std::size_t widestLine(const std::string& shown) {
+    std::size_t widest = 0;
+    std::size_t column = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        auto byte = static_cast<unsigned char>(shown[i]);
+        if (byte == 0x1b && i + 1 < shown.size() && shown[i + 1] == '[') {
+            for (i += 2; i < shown.size() && (shown[i] < 0x40 || shown[i] > 0x7e); ++i) {
+            }
+            if (i < shown.size() && shown[i] == 'H') column = 0;
+        } else if (byte == '\r' || byte == '\n') {
+            column = 0;
+        } else if ((byte & 0xC0) != 0x80) {
+            widest = std::max(widest, ++column);
+        }
+    }
+    return widest;
+}
+
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The files in a folder, by name.
+std::map<std::string, std::string> filesIn(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        files[entry.path().filename().string()] = slurp(entry.path());
+    }
+    return files;
+}
+
 bool inLineModeWithEcho(const termios& mode) {
     return (mode.c_lflag & ICANON) != 0 && (mode.c_lflag & ECHO) != 0;
 }
@@ -134,7 +195,7 @@ TEST(RealBinary, ColoursKeysTypeAheadAndQuitInATerminal) {
     EXPECT_EQ(game.output().find('#'), std::string::npos) << "the typed-ahead key was echoed";
 
     // A number is typed with echo; the info screen then waits for one key.
-    game.type("3\n");
+    game.answer("3\n");
     ASSERT_TRUE(game.waitFor("3\r\n"));
     ASSERT_TRUE(game.waitFor("Version: ALPHA 0.2.0"));
     ASSERT_TRUE(game.waitFor("\x1b[91mDrücke eine beliebige Taste, um fortzufahren.\r\n\x1b[0m"));
@@ -143,7 +204,7 @@ TEST(RealBinary, ColoursKeysTypeAheadAndQuitInATerminal) {
     ASSERT_TRUE(game.waitFor("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:"));
     EXPECT_FALSE(game.waitFor("Ungültige", 300ms)) << "part of the arrow key reached the menu";
 
-    game.type("10\n");
+    game.answer("10\n");
     ASSERT_TRUE(game.waitFor("\x1b[H\x1b[2J\x1b[3J\r\nSpiel wird beendet...\r\nDas Programm wird beendet...\r\n"));
     int status = game.waitForExit();
     ASSERT_TRUE(WIFEXITED(status));
@@ -151,15 +212,72 @@ TEST(RealBinary, ColoursKeysTypeAheadAndQuitInATerminal) {
     EXPECT_TRUE(inLineModeWithEcho(game.mode()));
 }
 
-TEST(RealBinary, InterruptAtAKeyWaitGivesTheTerminalBack) {
-    TerminalGame game;
-    ASSERT_TRUE(game.waitFor("Drücke eine beliebige Taste..."));
-    EXPECT_FALSE(inLineModeWithEcho(game.mode())) << "keys would be echoed during the splash";
-    game.type("\x03");  // Ctrl+C
-    int status = game.waitForExit();
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGINT);
-    EXPECT_TRUE(inLineModeWithEcho(game.mode()));
+// Each ending signal during a pause, a key wait, a number read and a save:
+// the game dies of it, gives the terminal back (line mode, echo, colours
+// reset) and leaves each file complete, with no temporary file beside it.
+TEST(RealBinary, EndingSignalsLeaveTheTerminalAndTheFilesWhole) {
+    enum Moment { Pause, KeyWait, NumberRead, Save };
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        for (Moment moment : {Pause, KeyWait, NumberRead, Save}) {
+            SCOPED_TRACE("signal " + std::to_string(signalNumber) + ", moment " + std::to_string(moment));
+            if (moment == Save) ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
+            TerminalGame game(160, moment != Pause);  // the pause is a real one
+            ::unsetenv("HULGOR_SLOW_FSYNC");
+            ASSERT_TRUE(game.waitFor(moment == Pause ? "Ein Spiel von Tamlowen..." : "beliebige Taste..."));
+            if (moment >= NumberRead) {
+                game.type(" ");
+                ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+            }
+            if (moment == Save) {
+                game.type("1\n");
+                ASSERT_TRUE(game.waitFor("Gib deinen Namen ein: "));
+                game.type("Kai\n");
+                auto deadline = std::chrono::steady_clock::now() + 5s;  // until the first save begins
+                while (filesIn(game.dir()).empty()) ASSERT_LT(std::chrono::steady_clock::now(), deadline);
+            }
+            game.signal(signalNumber);
+            int status = game.waitForExit();
+            ASSERT_TRUE(WIFSIGNALED(status));
+            EXPECT_EQ(WTERMSIG(status), signalNumber);
+            EXPECT_TRUE(inLineModeWithEcho(game.mode()));
+            EXPECT_TRUE(moment == Pause || game.output().ends_with("\x1b[0m"));  // no colour before the pause
+            for (const auto& [name, content] : filesIn(game.dir())) {
+                if (name == "name.txt") {
+                    EXPECT_EQ(content, "Kai\n");
+                } else if (name == "savegame.txt") {
+                    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 11);
+                } else {
+                    ADD_FAILURE() << "left behind: " << name;
+                }
+            }
+        }
+    }
+}
+
+// A closed terminal ends the game at once: by the hang-up signal, or, with
+// that signal held back, by the end of its input; it never spins.
+TEST(RealBinary, AClosedTerminalEndsTheGameAtOnce) {
+    for (bool hangUpHeld : {false, true}) {
+        for (bool atNumberRead : {false, true}) {
+            SCOPED_TRACE(std::string(hangUpHeld ? "held" : "hang-up") + (atNumberRead ? ", read" : ", key"));
+            sigset_t hangUp;
+            sigemptyset(&hangUp);
+            sigaddset(&hangUp, SIGHUP);
+            if (hangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
+            TerminalGame game;
+            ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
+            ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+            if (atNumberRead) {
+                game.type(" ");
+                ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+            }
+            game.hangUp();
+            auto start = std::chrono::steady_clock::now();
+            int status = game.waitForExit();
+            EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+            EXPECT_EQ(status, hangUpHeld ? 0 : SIGHUP);  // exit status 0, or death by SIGHUP
+        }
+    }
 }
 
 TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
@@ -167,22 +285,14 @@ TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
     auto out = dir / "out.txt";
     auto err = dir / "err.txt";
     // A new session has no controlling terminal; standard input is empty.
+    useFastClock();
     std::string command = "cd '" + dir.string() + "' && setsid '" HULGOR_BINARY "' </dev/null >'" +
                           out.string() + "' 2>'" + err.string() + "'";
     int status = std::system(command.c_str());
+    ::unsetenv("LD_PRELOAD");  // the fast clock is for the game, not for later tests
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    auto slurp = [](const std::filesystem::path& path) {
-        std::string text;
-        if (FILE* file = std::fopen(path.c_str(), "rb")) {
-            char buffer[4096];
-            std::size_t got;
-            while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-            std::fclose(file);
-        }
-        return text;
-    };
     std::string shown = slurp(out);
     std::string errors = slurp(err);
     std::filesystem::remove_all(dir);
@@ -192,4 +302,26 @@ TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
     EXPECT_TRUE(shown.ends_with("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:\n"
                                 "Das Programm wird beendet...\n"));
     EXPECT_TRUE(errors.starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
+}
+
+TEST(RealBinary, NoLineIsWiderThanAnEightyColumnTerminal) {
+    // Sound errors go to standard error, past the wrapping: none from the device.
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    TerminalGame game(80);
+    ::unsetenv("SDL_AUDIODRIVER");
+    ASSERT_TRUE(game.waitFor("Drücke eine beliebige Taste..."));
+    game.type(" ");
+    ASSERT_TRUE(game.waitFor("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:"));
+    game.answer("1\n");
+    ASSERT_TRUE(game.waitFor("Gib deinen Namen ein: ", 40s));  // after the loading animation
+    game.answer("Alrik\n");
+    ASSERT_TRUE(game.waitFor("200 - Spiel beenden"));
+    EXPECT_LE(widestLine(game.output()), 80u) << game.output();
+    // The splash notice is too wide for its indentation here: centred anew.
+    EXPECT_NE(game.output().find("\x1b[91m" + std::string(10, ' ') + "Dieses Spiel speichert"),
+              std::string::npos);
+    game.answer("200\n");
+    int status = game.waitForExit();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }

@@ -1,5 +1,5 @@
-// The terminal console's pure pieces: colour sequences, key boundaries and
-// the pause loop.
+// The terminal console's pure pieces: key boundaries, the pause loop and the
+// locale. (Colour sequences are checked on the real binary.)
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,18 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "console/ansi.h"
+#include "console/console.h"
 #include "console/pause.h"
 #include "console/terminal_keys.h"
-
-TEST(TerminalColours, EachColourHasItsSgrSequence) {
-    EXPECT_EQ(sgrFor(TextColour::Golden), "\x1b[33m");
-    EXPECT_EQ(sgrFor(TextColour::Normal), "\x1b[0m");
-    EXPECT_EQ(sgrFor(TextColour::Green), "\x1b[92m");
-    EXPECT_EQ(sgrFor(TextColour::Red), "\x1b[91m");
-    EXPECT_EQ(sgrFor(TextColour::Yellow), "\x1b[93m");
-    EXPECT_EQ(AnsiClearScreen, "\x1b[H\x1b[2J\x1b[3J");
-}
 
 TEST(TerminalKeys, OneKeyIsOneKeyPress) {
     struct Case {
