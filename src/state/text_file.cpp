@@ -1,5 +1,7 @@
 #include "state/text_file.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <locale>
@@ -9,10 +11,15 @@ std::optional<std::string> readSmallFile(const std::string& path, std::size_t li
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string content(limit, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(limit));
+    // Read in pieces, so that a small file costs a small buffer.
+    std::string content;
+    std::array<char, 4096> piece{};
+    while (content.size() < limit) {
+        in.read(piece.data(), static_cast<std::streamsize>(std::min(piece.size(), limit - content.size())));
+        content.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
     if (in.bad()) return std::nullopt;
-    content.resize(static_cast<std::size_t>(in.gcount()));
     return content;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/invariants.h"
+
 namespace route {
 
 enum class Kind {
@@ -37,7 +39,7 @@ std::vector<Route> loadRoutes(const std::filesystem::path& directory);
 std::vector<Route> parseRoutes(const std::string& file, const std::string& text);
 void PrintTo(const Route& route, std::ostream* out);
 
-enum class Ending { Quit, Eof, Return, Waiting, Aborted };
+using Ending = invariants::Ending;
 
 struct Failure {
     std::string file;
