@@ -22,11 +22,13 @@ void endOfInput() {
     quitProgram();
 }
 
+// The keyboard goes to line mode before the prompt is shown, so that what
+// the player types the moment it appears is echoed.
 bool readNumber(std::int32_t& value) {
-    std::cout.flush();
     bool ok = false;
     {
         LineInput keyboard;
+        std::cout.flush();
         ok = static_cast<bool>(std::cin >> value);
     }
     if (ok) return true;
@@ -41,10 +43,10 @@ bool readNumber(std::int32_t& value) {
 }
 
 void readWord(std::string& word) {
-    std::cout.flush();
     bool ok = false;
     {
         LineInput keyboard;
+        std::cout.flush();
         ok = static_cast<bool>(std::cin >> word);
     }
     if (!ok) endOfInput();
