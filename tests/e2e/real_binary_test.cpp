@@ -20,6 +20,7 @@
 #include <termios.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -304,24 +305,40 @@ TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
     EXPECT_TRUE(errors.starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
 }
 
-TEST(RealBinary, NoLineIsWiderThanAnEightyColumnTerminal) {
+// A whole game, as a player plays it in an 80-column terminal: from the
+// splash through the mountain path with Ragnar and the sewers to the end of
+// the story, with no screen line wider than the window.
+TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
     // Sound errors go to standard error, past the wrapping: none from the device.
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     TerminalGame game(80);
     ::unsetenv("SDL_AUDIODRIVER");
-    ASSERT_TRUE(game.waitFor("Drücke eine beliebige Taste..."));
-    game.type(" ");
-    ASSERT_TRUE(game.waitFor("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:"));
-    game.answer("1\n");
-    ASSERT_TRUE(game.waitFor("Gib deinen Namen ein: ", 40s));  // after the loading animation
-    game.answer("Alrik\n");
-    ASSERT_TRUE(game.waitFor("200 - Spiel beenden"));
+    const std::string anyKey = "Drücke eine beliebige Taste, um fortzufahren.";
+    const std::string key = "Drücke eine Taste, um fortzufahren.";
+    // What the game shows last before it waits, and what the player answers:
+    // a line ending in a line end is typed at a number read, else a key.
+    const std::vector<std::pair<std::string, std::string>> moves{
+        {"Drücke eine beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"},
+        {"Gib deinen Namen ein: ", "Alrik\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, " "},
+        {"200 - Beenden", "1\n"}, {anyKey, " "}, {"200 - Beenden", "1\n"}, {"200 - Beenden", "1\n"},
+        {"DU HAST EIN SCHWERT ERHALTEN!", ""}, {"200 - Beenden", "2\n"},
+        {"3 - Den ersten Angriff abwarten", "3\n"}, {key, " "}, {key, " "},
+        {"2 - Dich weiter als Hulgor vorstellen", "1\n"}, {"Alrik!", ""}, {key, " "},
+        {"3 - Schweigen", "1\n"}, {"Drücke eine beliebige Taste um fortzufahren!", " "},
+        {"2 - Kanalisation", "2\n"}, {"Aktuell endet die Reise hier. Schau mit dem nächsten Update rein!", ""},
+        {"Drücke eine beliebige Taste um fortzufahren!", " "}};
+    for (const auto& [shown, move] : moves) {
+        ASSERT_TRUE(game.waitFor(shown)) << "waiting for: " << shown;
+        if (move.ends_with("\n")) game.answer(move);
+        else if (!move.empty()) game.type(move);
+    }
+    ASSERT_TRUE(game.waitFor("\x1b[91m10. Spiel beenden\r\n\x1b[0m"));
+    int status = game.waitForExit();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_LE(widestLine(game.output()), 80u) << game.output();
     // The splash notice is too wide for its indentation here: centred anew.
     EXPECT_NE(game.output().find("\x1b[91m" + std::string(10, ' ') + "Dieses Spiel speichert"),
               std::string::npos);
-    game.answer("200\n");
-    int status = game.waitForExit();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(slurp(game.dir() / "savegame.txt"), "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
 }
