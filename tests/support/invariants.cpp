@@ -135,11 +135,15 @@ bool Checker::documentedEnd(Ending ending, const std::string& lastLine) {
     const std::string& all = scripted::script().transcript;
     if (ending == Ending::Quit) {
         if (all.ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}")) return true;
-        // The line's numbers one after another, as the game reads them
-        // ("3+2+200" answers three prompts); a failed read drops the rest.
-        std::istringstream numbers(lastLine);
-        for (std::int32_t value = 0; numbers >> value;) {
-            if (value == 200) return true;
+        // Each word may hold numbers one after another, as the game reads
+        // them ("3+2+200" answers three prompts); a word before them may have
+        // been a name, so every word is looked at.
+        std::istringstream words(lastLine);
+        for (std::string word; words >> word;) {
+            std::istringstream numbers(word);
+            for (std::int32_t value = 0; numbers >> value;) {
+                if (value == 200) return true;
+            }
         }
         return false;
     }
