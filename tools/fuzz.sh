@@ -11,21 +11,8 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 # clang and its libFuzzer runtime, installed when missing.
-install() {
-  local missing=()
-  for package in "$@"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-  done
-  [[ ${#missing[@]} -eq 0 ]] && return
-  local as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
-    --no-install-recommends "${missing[@]}"
-}
-install clang cmake make
-install "libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
+bash tools/setup.sh --only clang cmake make
+bash tools/setup.sh --only "libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2

@@ -6,19 +6,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-if ! command -v dot >/dev/null; then
-  if [[ $(id -u) -eq 0 ]]; then
-    as_root=()
-  elif command -v sudo >/dev/null; then
-    as_root=(sudo)
-  else
-    echo "graphviz is missing. Run this script as root or install sudo." >&2
-    exit 1
-  fi
-  echo "Installing: graphviz"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get -o DPkg::Lock::Timeout=900 install -y graphviz
-fi
+command -v dot >/dev/null || bash "$root/tools/setup.sh" --only graphviz
 
 dot -Tsvg "$root/docs/story-map.dot" -o "$root/docs/story-map.svg"
 echo "Wrote docs/story-map.svg"

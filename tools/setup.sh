@@ -2,13 +2,16 @@
 # Installs the Debian packages the game needs to build (and, with --tests,
 # to run every test and the Windows cross build; with --wine, to build the
 # Windows game and play it under Wine; with --web, to build the browser
-# version, and with --web-test, to test it in headless Chromium). Installs
-# only what is missing; uses sudo when not run as root.
+# version, and with --web-test, to test it in headless Chromium; with
+# --only PACKAGE..., just those packages, for the scripts that need one
+# tool more). Installs only what is missing; uses sudo when not run as root.
 set -euo pipefail
 
 # libsdl2-mixer-dev: sound playback (configure with -DHULGOR_SOUND=OFF to do without)
 packages=(cmake make g++ pkg-config libsdl2-mixer-dev)
-if [[ "${1:-}" == "--tests" ]]; then
+if [[ "${1:-}" == "--only" ]]; then
+  packages=("${@:2}")
+elif [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev g++-mingw-w64-x86-64-posix)
 elif [[ "${1:-}" == "--wine" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64)
