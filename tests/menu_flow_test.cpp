@@ -1,8 +1,9 @@
 // Nesting without end: Continues and deaths open title menus inside title
-// menus in constant memory. (The flows themselves are checked by
-// tests/routes/flows.route and endings.route.)
+// menus in constant memory, every invariant holding all the way. (The flows
+// themselves are routes: tests/routes/flows.route and endings.route.)
 #include "frontend/menu_flow.h"
 #include "support/game_fixture.h"
+#include "support/invariants.h"
 
 namespace {
 
@@ -11,28 +12,36 @@ class MenuFlowTest : public GameTest {};
 }  // namespace
 
 TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
-    std::string input;
-    for (int i = 0; i < 1000; ++i) input += "2\n";
-    type(input + "10\n");
-    scripted::script().keepTranscript = false;
-    std::uint64_t depth = 0;
-    std::size_t stored = 0;
-    scripted::script().onKeyWait = [&] {
-        depth = menuNesting().depth();
-        stored = menuNesting().storedRuns();
+    struct Case {
+        std::string save;
+        std::vector<std::string> round;  // typed again and again, then 10
+        int rounds;
+        std::uint64_t depth;             // nested menus at the last key wait
     };
-    EXPECT_TRUE(endsProgram(runMenus));
-    EXPECT_EQ(depth, 999u);  // measured at the last no-save key wait
-    EXPECT_LE(stored, 2u);
-
-    // 300 deaths at the tower, each in a game continued from the menu that
-    // the death before it opened.
-    game = GameState{};
-    writeFile("savegame.txt", "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
-    input.clear();
-    for (int i = 0; i < 300; ++i) input += "2\n1\n4\n";
-    type(input + "10\n");
-    EXPECT_TRUE(endsProgram(runMenus));
-    EXPECT_EQ(depth, 299u);  // at the last death's key: the menus of the 299 before it
-    EXPECT_LE(stored, 2u);
+    const Case cases[] = {
+        // Continue without a save: each opens a menu inside the one before.
+        {"", {"2"}, 1000, 999},
+        // Deaths at the tower, each in a game continued from the menu that
+        // the death before it opened; at the last death's key, the menus of
+        // the 299 before it are open.
+        {"Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n", {"2", "1", "4"}, 300, 299},
+    };
+    for (const Case& c : cases) {
+        if (!c.save.empty()) writeFile("savegame.txt", c.save);
+        std::size_t typed = 0;
+        std::uint64_t depth = 0;
+        std::size_t stored = 0;
+        auto outcome = invariants::play(false, [&](invariants::Wait wait, const std::string&) -> std::optional<std::string> {
+            stored = std::max(stored, menuNesting().storedRuns());
+            if (wait == invariants::Wait::Key) {
+                depth = menuNesting().depth();
+                return std::nullopt;
+            }
+            return typed < c.round.size() * c.rounds ? c.round[typed++ % c.round.size()] : "10";
+        });
+        EXPECT_EQ(outcome.ending, invariants::Ending::Quit);
+        EXPECT_EQ(outcome.broken, std::vector<std::string>{});
+        EXPECT_EQ(depth, c.depth);
+        EXPECT_LE(stored, 2u);
+    }
 }

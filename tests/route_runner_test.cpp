@@ -6,11 +6,7 @@ namespace {
 
 class RouteTest : public GameTest, public ::testing::WithParamInterface<route::Route> {};
 
-TEST_P(RouteTest, Plays) {
-    for (const route::Failure& failure : route::play(GetParam())) {
-        ADD_FAILURE_AT(failure.file.c_str(), failure.line) << failure.message;
-    }
-}
+TEST_P(RouteTest, Plays) { route::play(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Routes, RouteTest, ::testing::ValuesIn(route::loadRoutes(HULGOR_ROUTES_DIR)),
                          [](const ::testing::TestParamInfo<route::Route>& info) { return info.param.testName; });

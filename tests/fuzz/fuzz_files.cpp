@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "fuzz/game_folder.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "support/scripted_console.h"
+#include "support/work_folder.h"
 
 namespace {
 
@@ -29,20 +29,15 @@ GameState loadAll() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    enterGameFolder("hulgor-fuzz-files");
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const WorkFolder folder("hulgor-fuzz-files");
     for (const char* name : {SaveFileName, NameFileName, PermadeathFileName}) {
-        std::ofstream(name, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     scripted::ScriptedSession session;
     const GameState read = loadAll();
     require(read.checkpoint.find('\n') == std::string::npos, "the checkpoint label holds a line end");
     require(read.playerName.find_first_of(" \t\n\v\f\r") == std::string::npos, "the name holds white space");
-
     saveGame();
     savePlayerName();
     savePermadeath();

@@ -12,22 +12,25 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/game_folder.h"
-#include "state/game_state.h"
-#include "support/invariants.h"
-#include "support/scripted_console.h"
+#include "fuzz/session.h"
 
 namespace {
 
-std::optional<std::string> randomLine(std::mt19937& random) {
+// A start byte, then lines until the end of input (or 2000 lines).
+std::string randomGame(std::mt19937& random) {
     static const std::vector<std::string> odd{"", "200", "abc", "1 2", "2 x", "-1", "0", "99999999999", "3abc",
                                               "Ärger", "  4  ", "\t", "Hulgor", "1.5", "+2"};
-    auto below = [&](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
-    int kind = below(1000);
-    if (kind < 3) return std::nullopt;
-    if (kind < 600) return std::to_string(1 + below(4));
-    if (kind < 850) return std::to_string(below(14) - 1);
-    return odd[static_cast<std::size_t>(below(static_cast<int>(odd.size())))];
+    auto below = [&](unsigned limit) { return static_cast<int>(random() % limit); };
+    std::string bytes(1, static_cast<char>(below(16)));
+    for (int line = 0; line < 2000; ++line) {
+        int kind = below(1000);
+        if (kind < 3) break;
+        if (kind < 600) bytes += std::to_string(1 + below(4));
+        else if (kind < 850) bytes += std::to_string(below(14) - 1);
+        else bytes += odd[static_cast<std::size_t>(below(static_cast<unsigned>(odd.size())))];
+        bytes += "\n";
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -39,30 +42,17 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[i + 1]);
         if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::atol(argv[i + 1]));
     }
-    enterGameFolder("hulgor-random");
+    const WorkFolder folder("hulgor-random");
     std::mt19937 random(seed);
     long clean = 0;
     for (long number = 1; number <= games; ++number) {
-        unsigned start = random() % 16;
-        setUpGameFolder(start);
-        game = GameState{};
-        std::vector<std::string> typed;
-        std::vector<std::string> broken;
-        {
-            scripted::ScriptedSession session;
-            broken = invariants::playChecked((start & 1) != 0, [&] {
-                std::optional<std::string> line = randomLine(random);
-                typed.push_back(line ? "> " + *line : "eof");
-                return line;
-            }, 2000);
-        }
-        if (broken.empty()) {
+        std::string bytes = randomGame(random);
+        if (playSession(folder, bytes, 2000).empty()) {
             ++clean;
-            continue;
+        } else {
+            std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]}
+                      << ") broke; typed, then the end of input:\n" << bytes.substr(1);
         }
-        std::cout << "game " << number << " (seed " << seed << ", start " << start << ") broke:\n";
-        for (const std::string& what : broken) std::cout << "  " << what << "\n";
-        for (const std::string& line : typed) std::cout << line << "\n";
     }
     std::cout << clean << " of " << games << " games clean (seed " << seed << ")\n";
     return clean == games ? 0 : 1;

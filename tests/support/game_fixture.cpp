@@ -1,46 +1,20 @@
 #include "support/game_fixture.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
+#include "state/game_state.h"
+
 void GameTest::SetUp() {
-    previousDir = std::filesystem::current_path();
-    std::random_device entropy;
-    // Saves are flushed to disk; in memory that costs nothing, so the tests
-    // work in /dev/shm where there is one.
-    std::error_code noShm;
-    std::filesystem::path base = std::filesystem::is_directory("/dev/shm", noShm)
-                                     ? std::filesystem::path("/dev/shm")
-                                     : std::filesystem::temp_directory_path();
-    workDir = base / ("hulgor-test-" + std::to_string(entropy()) + "-" + std::to_string(entropy()));
-    std::filesystem::create_directories(workDir);
-    std::filesystem::current_path(workDir);
+    folder.emplace("hulgor-test");
     game = GameState{};
-    session = std::make_unique<scripted::ScriptedSession>();
+    session.emplace();
 }
 
 void GameTest::TearDown() {
     session.reset();
-    std::filesystem::current_path(previousDir);
-    std::error_code ignored;
-    std::filesystem::permissions(workDir, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(workDir, ignored);
+    folder.reset();
 }
-
-void GameTest::type(std::string input) { session->setInput(std::move(input)); }
-
-bool GameTest::endsProgram(const std::function<void()>& part) {
-    try {
-        part();
-    } catch (const ProgramQuit&) {
-        return true;
-    }
-    return false;
-}
-
-std::string GameTest::screen() { return session->take(); }
 
 std::string GameTest::readFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
@@ -50,8 +24,5 @@ std::string GameTest::readFile(const std::string& name) {
 }
 
 void GameTest::writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
 }
-
-bool GameTest::fileExists(const std::string& name) { return std::filesystem::exists(name); }

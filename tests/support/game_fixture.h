@@ -1,38 +1,25 @@
-// Common ground for tests that run game code: a fresh working directory, a
+// Common ground for tests that run game code: a fresh working folder (in
+// memory where there is /dev/shm, since every save is flushed to disk), a
 // fresh GameState and the scripted console.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "state/game_state.h"
 #include "support/scripted_console.h"
+#include "support/work_folder.h"
 
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Replaces what is left on standard input with `input`.
-    void type(std::string input);
-
-    // Runs `part` of the game; true when it ended the program (quitProgram).
-    static bool endsProgram(const std::function<void()>& part);
-    // The transcript so far, then cleared.
-    std::string screen();
-
-    // Whole-file helpers in the working directory, byte for byte.
+    // Whole files in the working folder, byte for byte.
     static std::string readFile(const std::string& name);
     static void writeFile(const std::string& name, const std::string& bytes);
-    static bool fileExists(const std::string& name);
 
-    std::unique_ptr<scripted::ScriptedSession> session;
-
-private:
-    std::filesystem::path previousDir;
-    std::filesystem::path workDir;
+    std::optional<WorkFolder> folder;
+    std::optional<scripted::ScriptedSession> session;
 };

@@ -1,9 +1,6 @@
 #include "support/invariants.h"
 
-#include <algorithm>
-#include <array>
 #include <iostream>
-#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -17,7 +14,9 @@
 namespace invariants {
 namespace {
 
-const std::array<std::string, 5> Colours{"Golden", "Normal", "Green", "Red", "Yellow"};
+const std::regex ColourEvent("\\{(Golden|Normal|Green|Red|Yellow)\\}");
+const std::string MenuEnd = "10. Spiel beenden\n{Normal}";
+const std::string& transcript() { return scripted::script().transcript; }
 
 // A save as the game writes it: a resumable label, ten integers, nothing else.
 bool isValidSave(const std::string& bytes) {
@@ -25,17 +24,17 @@ bool isValidSave(const std::string& bytes) {
     return std::regex_match(bytes, form);
 }
 
-std::string withoutColours(std::string text) {
-    for (const std::string& name : Colours) {
-        for (auto at = text.find("{" + name + "}"); at != std::string::npos; at = text.find("{" + name + "}", at)) {
-            text.erase(at, name.size() + 2);
-        }
+// The numbers a number read takes from `line`, one after another as the game
+// reads them ("3+2+200" answers three prompts), each word on its own, since
+// a word before them may have been a name.
+std::vector<std::int32_t> numbersIn(const std::string& line) {
+    std::vector<std::int32_t> found;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        std::istringstream numbers(word);
+        for (std::int32_t value = 0; numbers >> value;) found.push_back(value);
     }
-    return text;
-}
-
-std::string tail(const std::string& text, std::size_t limit) {
-    return text.size() <= limit ? text : text.substr(text.size() - limit);
+    return found;
 }
 
 // Whether a number read takes all of `line` at once: a number and nothing
@@ -54,15 +53,11 @@ public:
 
 protected:
     int_type underflow() override {
-        if (gptr() != nullptr && gptr() < egptr()) return traits_type::to_int_type(*gptr());
         std::optional<std::string> line = ended_ ? std::nullopt : next_();
-        if (!line) {
-            ended_ = true;
-            return traits_type::eof();
-        }
+        if ((ended_ = !line)) return traits_type::eof();
         line_ = *line + "\n";
         setg(line_.data(), line_.data(), line_.data() + line_.size());
-        return traits_type::to_int_type(*gptr());
+        return traits_type::to_int_type(line_[0]);
     }
 
 private:
@@ -71,99 +66,93 @@ private:
     bool ended_ = false;
 };
 
+struct Checker {
+    std::optional<std::string> knownSave = readFile("savegame.txt");
+    std::optional<std::string> blockBeforeRead;  // output before the last number read
+    std::optional<std::string> typed;            // by the last answer
+    std::string lastLine;                        // the line the game reads from now
+    std::size_t deathsChecked = 0;               // transcript checked for deaths up to here
+
+    // At a wait, or at the end (no wait); `shown` was printed since the last answer.
+    void check(std::optional<Wait> wait, const std::string& shown, std::vector<std::string>& broken) {
+        const std::string& all = transcript();
+        // A dead game says nothing more: after the death screen's key comes the title menu.
+        const std::string menuStart = "{clear}{font 55}";
+        for (auto at = all.find("DU BIST TOT.\n", deathsChecked); at != std::string::npos; at = all.find("DU BIST TOT.\n", at + 1)) {
+            auto key = all.find("{key}", at);
+            std::string after = key == std::string::npos ? "" : all.substr(key + 5, menuStart.size());
+            if (!menuStart.starts_with(after)) {
+                broken.push_back("invariant: after a death screen's key the title menu must follow, not `" + after + "...`");
+            }
+            if (after.size() < menuStart.size()) break;  // checked again once more is printed
+            deathsChecked = at + 1;
+        }
+        // The title menus read their number in the normal colour.
+        if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:")) &&
+            scripted::script().colour != "Normal") {
+            broken.push_back("invariant: the title menu reads a number in colour " + scripted::script().colour);
+        }
+        // A save is absent, as put there, or one the game can write.
+        if (auto save = readFile("savegame.txt"); save != knownSave && save && !isValidSave(*save)) {
+            broken.push_back("invariant: savegame.txt is no valid save:\n" + *save);
+        }
+        // A rejected entry is answered by its message and the same block again
+        // (followed by more when the line held more than one entry).
+        bool rejected = shown.starts_with("\nUngültige Eingabe! Bitte eine Zahl eingeben!\n") ||
+                        shown.starts_with("\nUngültige Auswahl!\n");
+        if (wait == Wait::Line && blockBeforeRead && typed && rejected) {
+            std::string block = std::regex_replace(*blockBeforeRead, ColourEvent, "");
+            block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
+            std::string again = std::regex_replace(shown, ColourEvent, "");
+            if (holdsOneEntry(*typed) ? !again.ends_with(block) : again.find(block) == std::string::npos) {
+                broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" + block);
+            }
+        }
+        blockBeforeRead = wait == Wait::Line ? std::optional(shown) : std::nullopt;
+    }
+
+    void answered(Wait wait, const std::optional<std::string>& line) {
+        typed = wait == Wait::Line ? line : std::nullopt;
+        if (typed) lastLine = *typed;
+        knownSave = readFile("savegame.txt");  // as it is now, or as the player put it
+    }
+
+    // The program ends only by option 10, option 200, the end of input, or
+    // after a game started from the first menu.
+    bool documentedEnd(Ending ending) const {
+        auto numbers = numbersIn(lastLine);
+        if (ending == Ending::Quit) {
+            return transcript().ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}") ||
+                   std::find(numbers.begin(), numbers.end(), 200) != numbers.end();
+        }
+        return ending != Ending::Return || (transcript().ends_with(MenuEnd) && menuNesting().empty());
+    }
+};
+
 }  // namespace
 
 std::optional<std::string> readFile(const std::string& name) { return readSmallFile(name); }
 
-std::string colourInForce(const std::string& transcript) {
-    for (auto at = transcript.rfind('{'); at != std::string::npos; at = at == 0 ? std::string::npos : transcript.rfind('{', at - 1)) {
-        for (const std::string& name : Colours) {
-            if (transcript.compare(at, name.size() + 2, "{" + name + "}") == 0) return name;
-        }
-    }
-    return "console default";
-}
-
-std::vector<std::string> Checker::check(std::optional<Wait> wait, const std::string& shown,
-                                       const std::optional<std::string>& typed, bool* fatal) {
-    const std::string& all = scripted::script().transcript;
-    std::vector<std::string> broken;
-
-    // A dead game says nothing more: after the death screen's key comes the title menu.
-    const std::string menuStart = "{clear}{font 55}";
-    for (auto at = all.find("DU BIST TOT.\n", deathsChecked_); at != std::string::npos; at = all.find("DU BIST TOT.\n", at + 1)) {
-        auto key = all.find("{key}", at);
-        if (key == std::string::npos) break;
-        std::string after = all.substr(key + 5, menuStart.size());
-        if (after != menuStart.substr(0, after.size())) {
-            if (fatal != nullptr) *fatal = true;
-            return {"invariant: after a death screen's key the title menu must follow, not `" + after + "...`"};
-        }
-        if (after.size() < menuStart.size()) break;  // checked again once more is printed
-        deathsChecked_ = at + 1;
-    }
-
-    // The title menus read their number in the normal colour.
-    if (wait == Wait::Line && (all.ends_with("10. Spiel beenden\n{Normal}") || all.ends_with("ZAHL dazu eingibst:")) &&
-        colourInForce(all) != "Normal") {
-        broken.push_back("invariant: the title menu reads a number in colour " + colourInForce(all));
-    }
-
-    // A save is absent, as put there, or one the game can write.
-    if (auto save = readFile("savegame.txt"); save != knownSave_) {
-        if (save && !isValidSave(*save)) broken.push_back("invariant: savegame.txt is no valid save:\n" + *save);
-        knownSave_ = save;
-    }
-
-    // A rejected entry is answered by its message and the same block again
-    // (followed by more when the line held more than one entry).
-    bool rejected = shown.starts_with("\nUngültige Eingabe! Bitte eine Zahl eingeben!\n") ||
-                    shown.starts_with("\nUngültige Auswahl!\n");
-    if (wait == Wait::Line && blockBeforeRead_ && typed && rejected) {
-        std::string block = tail(withoutColours(*blockBeforeRead_), 120);
-        if (holdsOneEntry(*typed) ? !withoutColours(shown).ends_with(block) : withoutColours(shown).find(block) == std::string::npos) {
-            broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" + block);
-        }
-    }
-    blockBeforeRead_ = wait == Wait::Line ? std::optional(shown) : std::nullopt;
-    return broken;
-}
-
-// The program ends only by option 10, option 200, the end of input, or after
-// a game started from the first menu.
-bool Checker::documentedEnd(Ending ending, const std::string& lastLine) {
-    const std::string& all = scripted::script().transcript;
-    if (ending == Ending::Quit) {
-        if (all.ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}")) return true;
-        // Each word may hold numbers one after another, as the game reads
-        // them ("3+2+200" answers three prompts); a word before them may have
-        // been a name, so every word is looked at.
-        std::istringstream words(lastLine);
-        for (std::string word; words >> word;) {
-            std::istringstream numbers(word);
-            for (std::int32_t value = 0; numbers >> value;) {
-                if (value == 200) return true;
-            }
-        }
-        return false;
-    }
-    if (ending == Ending::Return) return all.ends_with("10. Spiel beenden\n{Normal}") && menuNesting().empty();
-    return true;
-}
-
-Ending play(bool startIntro, const std::function<std::optional<std::string>(Wait)>& next, std::string& problem) {
+Outcome play(bool startIntro, const Next& next) {
+    Outcome outcome;
+    Checker checker;
+    std::size_t since = 0;
     bool eofGiven = false;
-    StepInput input([&] {
-        std::optional<std::string> line = next(Wait::Line);
-        eofGiven = !line;
+    auto atWait = [&](Wait wait) {
+        std::string shown = transcript().substr(since);
+        checker.check(wait, shown, outcome.broken);
+        if (!outcome.broken.empty()) throw Abort{};
+        std::optional<std::string> line = next(wait, shown);
+        since = transcript().size();
+        checker.answered(wait, line);
+        eofGiven = wait == Wait::Line && !line;
         return line;
-    });
+    };
+    StepInput input([&] { return atWait(Wait::Line); });
     std::streambuf* keyboard = std::cin.rdbuf(&input);
     std::cin.clear();
     std::cin.exceptions(std::ios::badbit);  // lets Stop and Abort leave a read
-    scripted::script().onKeyWait = [&] { next(Wait::Key); };
-
-    Ending ending = Ending::Aborted;
+    scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
     try {
         if (startIntro) {
             runEntryPoint();
@@ -171,51 +160,28 @@ Ending play(bool startIntro, const std::function<std::optional<std::string>(Wait
             loadPermadeath();
             runMenus();
         }
-        ending = Ending::Return;
+        outcome.ending = Ending::Return;
     } catch (const ProgramQuit&) {
-        ending = eofGiven ? Ending::Eof : Ending::Quit;
+        outcome.ending = eofGiven ? Ending::Eof : Ending::Quit;
     } catch (const Stop&) {
-        ending = Ending::Waiting;
+        outcome.ending = Ending::Waiting;
     } catch (const Abort&) {
     } catch (const GameOver&) {
-        problem = "a death left the game without a title menu to catch it";
+        outcome.broken.push_back("a death left the game without a title menu to catch it");
     } catch (const std::exception& error) {
-        problem = std::string("the game threw: ") + error.what();
+        outcome.broken.push_back(std::string("the game threw: ") + error.what());
     }
     scripted::script().onKeyWait = nullptr;
     std::cin.exceptions(std::ios::goodbit);
     std::cin.clear();
     std::cin.rdbuf(keyboard);
-    return ending;
-}
 
-std::vector<std::string> playChecked(bool startIntro, const std::function<std::optional<std::string>()>& nextLine,
-                                     int maxWaits) {
-    Checker checker;
-    std::vector<std::string> broken;
-    std::size_t since = 0;
-    std::optional<std::string> typed;  // by the last action
-    std::string lastLine;              // the line the game reads from now
-    int waits = 0;
-    auto shown = [&] { return scripted::script().transcript.substr(since); };
-    auto keep = [&](const std::vector<std::string>& found) { broken.insert(broken.end(), found.begin(), found.end()); };
-
-    std::string problem;
-    Ending ending = play(startIntro, [&](Wait wait) -> std::optional<std::string> {
-        keep(checker.check(wait, shown(), typed));
-        if (!broken.empty()) throw Abort{};
-        if (++waits > maxWaits) throw Stop{};
-        since = scripted::script().transcript.size();
-        typed = wait == Wait::Line ? nextLine() : std::nullopt;
-        if (typed) lastLine = *typed;
-        return typed;
-    }, problem);
-    if (!problem.empty()) broken.push_back(problem);
-    if (ending != Ending::Aborted) {
-        keep(checker.check(std::nullopt, shown(), typed));
-        if (!Checker::documentedEnd(ending, lastLine)) broken.push_back("invariant: the program ended in a way it never should");
+    outcome.shown = transcript().substr(since);
+    if (outcome.broken.empty() && outcome.ending != Ending::Aborted) {
+        checker.check(std::nullopt, outcome.shown, outcome.broken);
+        if (!checker.documentedEnd(outcome.ending)) outcome.broken.push_back("invariant: the program ended in a way it never should");
     }
-    return broken;
+    return outcome;
 }
 
 }  // namespace invariants

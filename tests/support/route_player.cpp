@@ -1,4 +1,4 @@
-#include "support/route_script.h"
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -8,16 +8,14 @@
 
 #include "state/game_state.h"
 #include "support/invariants.h"
+#include "support/route_script.h"
 #include "support/scripted_console.h"
 
 namespace route {
 namespace {
 
-using invariants::Abort;  // a failure after which going on would only add noise
-using invariants::readFile;
+using invariants::Ending;
 using invariants::Wait;
-
-bool isAction(Kind kind) { return kind == Kind::Type || kind == Kind::Key || kind == Kind::Eof; }
 
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
@@ -37,9 +35,10 @@ std::optional<std::string> fieldValue(const std::string& name) {
     return std::nullopt;
 }
 
-std::string tail(const std::string& text, std::size_t limit) {
-    return text.size() <= limit ? text : text.substr(text.size() - limit);
-}
+bool isAction(Kind kind) { return kind == Kind::Type || kind == Kind::Key || kind == Kind::Eof; }
+bool isSetUp(Kind kind) { return kind == Kind::StartIntro || kind == Kind::MissingSound || kind == Kind::NoConsoleWindow; }
+
+struct TooManyFailures {};
 
 // The lines between two actions: checked when the game waits for the action.
 struct Step {
@@ -50,196 +49,147 @@ struct Step {
 class Player {
 public:
     explicit Player(const Route& route) : route_(route) {}
-    std::vector<Failure> run();
+
+    void run() {
+        if (!setUp()) return;
+        auto outcome = invariants::play(startIntro_, [this](Wait wait, const std::string& shown) { return atWait(wait, shown); });
+        try {
+            for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
+            if (!evaluated_) evaluate(steps_[step_], outcome.shown, std::nullopt);
+            if (outcome.ending == Ending::Aborted || !outcome.broken.empty()) return;
+            evaluate(steps_[step_], outcome.shown, outcome.ending);
+            if (steps_[step_].action != nullptr) fail(steps_[step_].action, "the game has already ended here", outcome.shown);
+        } catch (const TooManyFailures&) {
+        }
+    }
 
 private:
-    bool setUp();
-    void arriveAt(Wait wait);
-    void evaluate(const Step& step, std::optional<Ending> ending);
-    void checkInvariants(std::optional<Wait> wait, const std::string& shown);
-    std::optional<std::string> nextLine(Wait wait);
-    void finish(Ending ending);
-    void fail(const Line* line, const std::string& why, bool showOutput = true);
+    bool setUp() {
+        const Line* end = nullptr;
+        for (const Line& line : route_.lines) {
+            bool first = steps_.size() == 1;
+            if (line.kind == Kind::Broken) return fail(&line, "cannot read this line: " + line.first);
+            if (isSetUp(line.kind) && !first) return fail(&line, "set-up belongs before the first action");
+            if (end != nullptr && isAction(line.kind)) return fail(end, "`end` can only follow the last action");
+            if (line.kind == Kind::End) end = &line;
+            if (line.kind == Kind::StartIntro) startIntro_ = true;
+            else if (line.kind == Kind::NoConsoleWindow) scripted::script().hasConsoleWindow = false;
+            else if (line.kind == Kind::MissingSound) scripted::script().missingSounds.insert(line.first);
+            else if (line.kind == Kind::Put && first) std::ofstream(line.first, std::ios::binary) << line.second;
+            else if (isAction(line.kind)) steps_.back().action = &line, steps_.emplace_back();
+            else steps_.back().checks.push_back(&line);
+        }
+        return true;
+    }
 
-    static const std::string& transcript() { return scripted::script().transcript; }
-    std::string segment() const { return transcript().substr(segmentStart_); }
-    static std::string colourInForce() { return invariants::colourInForce(transcript()); }
+    // The game waits: check what it did since the last action, then hand it
+    // the next one, or stop it when there is none.
+    std::optional<std::string> atWait(Wait wait, const std::string& shown) {
+        try {
+            evaluate(steps_[step_], shown, std::nullopt);
+            evaluated_ = true;
+            const Line* action = steps_[step_].action;
+            if (action == nullptr) throw invariants::Stop{};
+            if ((wait == Wait::Key) != (action->kind == Kind::Key)) {
+                fail(action, wait == Wait::Key ? "the game waits for a key here, not for a typed line"
+                                               : "the game reads a typed line here, not a key", shown);
+                throw invariants::Abort{};
+            }
+            ++step_;
+            evaluated_ = false;
+            lastAction_ = action;
+            errorStart_ = scripted::script().errors.size();
+            return action->kind == Kind::Type ? std::optional(action->first) : std::nullopt;
+        } catch (const TooManyFailures&) {
+            throw invariants::Abort{};
+        }
+    }
+
+    void evaluate(const Step& step, const std::string& shown, std::optional<Ending> ending) {
+        std::size_t cursor = 0;  // ? lines match in their order
+        for (const Line* line : step.checks) {
+            if (ending.has_value() != (line->kind == Kind::End)) continue;
+            const std::string& text = line->first;
+            switch (line->kind) {
+                case Kind::Appears:
+                    if (auto at = shown.find(text, cursor); at != std::string::npos) cursor = at + text.size();
+                    else fail(line, cursor > 0 && shown.find(text) != std::string::npos
+                                        ? "printed, but before the text of the previous `?` line" : "not printed", shown);
+                    break;
+                case Kind::Absent:
+                    if (shown.find(text) != std::string::npos) fail(line, "printed, but must not be", shown);
+                    break;
+                case Kind::Exactly:
+                    if (shown != text) {
+                        auto at = static_cast<std::size_t>(std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin());
+                        fail(line, "the output differs from here on:\n  expected: " +
+                                       (at < text.size() ? text.substr(at, 200) : "(nothing more)") + "\n  printed:  " +
+                                       (at < shown.size() ? shown.substr(at, 200) : "(nothing more)"), shown);
+                    }
+                    break;
+                case Kind::Colour:
+                    if (auto now = scripted::script().colour; now != text) {
+                        fail(line, "the colour in force is " + now);
+                    }
+                    break;
+                case Kind::State:
+                    if (auto value = fieldValue(text); value != line->second) {
+                        fail(line, value ? "the field holds `" + *value + "`" : "no such GameState field");
+                    }
+                    break;
+                case Kind::File:
+                    if (auto bytes = invariants::readFile(text); bytes != line->second) {
+                        fail(line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
+                    }
+                    break;
+                case Kind::NoFile:
+                    if (std::filesystem::exists(text)) fail(line, "the file exists");
+                    break;
+                case Kind::Err:
+                    if (scripted::script().errors.find(text, errorStart_) == std::string::npos) {
+                        fail(line, "standard error received:\n" + scripted::script().errors.substr(errorStart_));
+                    }
+                    break;
+                case Kind::Put:
+                    std::ofstream(text, std::ios::binary) << line->second;
+                    break;
+                case Kind::End:
+                    if (EndingNames.at(*ending) != text) fail(line, "the game ended with `" + EndingNames.at(*ending) + "`");
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+
+    // Reports a failure at `line` (the route's header line when none), with
+    // the output since the last action when there is any to show.
+    bool fail(const Line* line, const std::string& why, std::optional<std::string> shown = std::nullopt) {
+        std::string message = (line != nullptr ? line->source + "\n" : "") + "  " + why;
+        if (shown) {
+            std::string since = lastAction_ != nullptr
+                                    ? "`" + lastAction_->source + "` (line " + std::to_string(lastAction_->number) + ")"
+                                    : "the start";
+            message += "\n  output since " + since + ":\n-----\n" +
+                       shown->substr(shown->size() - std::min<std::size_t>(shown->size(), 1800)) + "\n-----";
+        }
+        ADD_FAILURE_AT(route_.file.c_str(), line != nullptr ? line->number : route_.number) << message;
+        if (++failures_ >= 12) throw TooManyFailures{};
+        return false;
+    }
 
     const Route& route_;
     std::vector<Step> steps_{1};
     std::size_t step_ = 0;
-    std::size_t evaluatedSteps_ = 0;  // steps whose checks have run
-    std::size_t segmentStart_ = 0;
-    std::size_t errorStart_ = 0;
-    std::vector<Failure> failures_;
+    bool evaluated_ = false;  // the checks of steps_[step_] have run
     bool startIntro_ = false;
     const Line* lastAction_ = nullptr;
-    std::string lastTyped_;  // the line the game reads from now
-    invariants::Checker checker_;
+    std::size_t errorStart_ = 0;
+    int failures_ = 0;
 };
-
-void Player::fail(const Line* line, const std::string& why, bool showOutput) {
-    std::string message = (line != nullptr ? line->source + "\n" : "") + "  " + why + "\n";
-    if (showOutput) {
-        message += "  output since " +
-                   (lastAction_ != nullptr ? "`" + lastAction_->source + "` (line " + std::to_string(lastAction_->number) + ")"
-                                           : std::string("the start")) +
-                   ":\n-----\n" + tail(segment(), 1800) + "\n-----";
-    }
-    failures_.push_back({route_.file, line != nullptr ? line->number : route_.number, message});
-    if (failures_.size() >= 12) throw Abort{};
-}
-
-bool Player::setUp() {
-    for (const Line& line : route_.lines) {
-        bool first = steps_.size() == 1;
-        bool setUpOnly = line.kind == Kind::StartIntro || line.kind == Kind::MissingSound || line.kind == Kind::NoConsoleWindow;
-        if (line.kind == Kind::Broken || (setUpOnly && !first)) {
-            fail(&line, line.kind == Kind::Broken ? "cannot read this line: " + line.first
-                                                  : "set-up belongs before the first action", false);
-            return false;
-        }
-        if (line.kind == Kind::StartIntro) startIntro_ = true;
-        else if (line.kind == Kind::NoConsoleWindow) scripted::script().hasConsoleWindow = false;
-        else if (line.kind == Kind::MissingSound) scripted::script().missingSounds.insert(line.first);
-        else if (line.kind == Kind::Put && first) std::ofstream(line.first, std::ios::binary) << line.second;
-        else if (isAction(line.kind)) steps_.back().action = &line, steps_.emplace_back();
-        else steps_.back().checks.push_back(&line);
-    }
-    for (std::size_t i = 0; i + 1 < steps_.size(); ++i) {
-        for (const Line* line : steps_[i].checks) {
-            if (line->kind == Kind::End) {
-                fail(line, "`end` can only follow the last action", false);
-                return false;
-            }
-        }
-    }
-    checker_.expectSave(readFile("savegame.txt"));
-    return true;
-}
-
-std::vector<Failure> Player::run() {
-    if (!setUp()) return failures_;
-    std::string problem;
-    Ending ending = invariants::play(startIntro_, [this](Wait wait) { return nextLine(wait); }, problem);
-    try {
-        if (!problem.empty()) fail(nullptr, problem);
-        if (ending != Ending::Aborted) finish(ending);
-    } catch (const Abort&) {
-    }
-    return failures_;
-}
-
-std::optional<std::string> Player::nextLine(Wait wait) {
-    arriveAt(wait);
-    if (wait == Wait::Key || lastAction_->kind == Kind::Eof) return std::nullopt;
-    return lastAction_->first;
-}
-
-// The game waits: check what it did since the last action, then hand it the
-// next one (or stop it when there is none).
-void Player::arriveAt(Wait wait) {
-    std::string shown = segment();
-    evaluate(steps_[step_], std::nullopt);
-    evaluatedSteps_ = step_ + 1;
-    checkInvariants(wait, shown);
-
-    const Line* action = steps_[step_].action;
-    if (action == nullptr) throw invariants::Stop{};
-    if ((wait == Wait::Key) != (action->kind == Kind::Key)) {
-        fail(action, wait == Wait::Key ? "the game waits for a key here, not for a typed line"
-                                       : "the game reads a typed line here, not a key");
-        throw Abort{};
-    }
-    ++step_;
-    lastAction_ = action;
-    if (action->kind == Kind::Type) lastTyped_ = action->first;
-    segmentStart_ = transcript().size();
-    errorStart_ = scripted::script().errors.size();
-}
-
-void Player::evaluate(const Step& step, std::optional<Ending> ending) {
-    const std::string shown = segment();
-    std::size_t cursor = 0;  // ? lines match in their order
-    for (const Line* line : step.checks) {
-        if (ending.has_value() != (line->kind == Kind::End)) continue;
-        const std::string& text = line->first;
-        switch (line->kind) {
-            case Kind::Appears:
-                if (auto at = shown.find(text, cursor); at != std::string::npos) {
-                    cursor = at + text.size();
-                } else {
-                    fail(line, cursor > 0 && shown.find(text) != std::string::npos
-                                   ? "printed, but before the text of the previous `?` line" : "not printed");
-                }
-                break;
-            case Kind::Absent:
-                if (shown.find(text) != std::string::npos) fail(line, "printed, but must not be");
-                break;
-            case Kind::Exactly:
-                if (shown != text) {
-                    auto at = static_cast<std::size_t>(std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin());
-                    fail(line, "the output differs from here on:\n  expected: " +
-                                   (at < text.size() ? text.substr(at, 200) : "(nothing more)") + "\n  printed:  " +
-                                   (at < shown.size() ? shown.substr(at, 200) : "(nothing more)"));
-                }
-                break;
-            case Kind::Colour:
-                if (colourInForce() != text) fail(line, "the colour in force is " + colourInForce(), false);
-                break;
-            case Kind::State:
-                if (auto value = fieldValue(text); value != line->second) {
-                    fail(line, value ? "the field holds `" + *value + "`" : "no such GameState field", false);
-                }
-                break;
-            case Kind::File:
-                if (auto bytes = readFile(text); bytes != line->second) {
-                    fail(line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist", false);
-                }
-                break;
-            case Kind::NoFile:
-                if (std::filesystem::exists(text)) fail(line, "the file exists", false);
-                break;
-            case Kind::Err:
-                if (scripted::script().errors.find(text, errorStart_) == std::string::npos) {
-                    fail(line, "standard error received:\n" + scripted::script().errors.substr(errorStart_), false);
-                }
-                break;
-            case Kind::Put:
-                std::ofstream(text, std::ios::binary) << line->second;
-                if (text == "savegame.txt") checker_.expectSave(line->second);
-                break;
-            case Kind::End:
-                if (EndingNames.at(*ending) != text) fail(line, "the game ended with `" + EndingNames.at(*ending) + "`");
-                break;
-            default:
-                break;
-        }
-    }
-}
-
-void Player::checkInvariants(std::optional<Wait> wait, const std::string& shown) {
-    bool fatal = false;
-    bool typed = lastAction_ != nullptr && lastAction_->kind == Kind::Type;
-    for (const std::string& broken : checker_.check(wait, shown, typed ? std::optional(lastAction_->first) : std::nullopt, &fatal)) {
-        fail(lastAction_, broken);
-    }
-    if (fatal) throw Abort{};
-}
-
-void Player::finish(Ending ending) {
-    std::string shown = segment();
-    if (evaluatedSteps_ <= step_) evaluate(steps_[step_], std::nullopt);
-    evaluate(steps_[step_], ending);
-    if (steps_[step_].action != nullptr) fail(steps_[step_].action, "the game has already ended here");
-    checkInvariants(std::nullopt, shown);
-    if (!invariants::Checker::documentedEnd(ending, lastTyped_)) {
-        fail(nullptr, "invariant: the program ended in a way it never should");
-    }
-}
 
 }  // namespace
 
-std::vector<Failure> play(const Route& route) { return Player(route).run(); }
+void play(const Route& route) { Player(route).run(); }
 
 }  // namespace route

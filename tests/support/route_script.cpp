@@ -11,31 +11,15 @@ namespace {
 
 using Macros = std::vector<std::pair<std::string, std::string>>;
 
-Macros predefined() {
-    const std::string title = "{Yellow}************************************\n*        Hulgor - der Barbar       *\n"
-                              "************************************\n";
-    const std::string options = "{Green}1. Neues Spiel\n{Normal}2. Spiel laden\n3. Version\n4. Erfolge\n5. Credits\n"
-                                "6. Permadeath: aus\n{Red}10. Spiel beenden\n{Normal}";
-    return {{"BAD_INPUT", "\nUngültige Eingabe! Bitte eine Zahl eingeben!\n"},
-            {"BAD_CHOICE", "\nUngültige Auswahl!\n"},
-            {"SAVED", "\nSpiel erfolgreich gespeichert.\n"},
-            {"QUIT", "Das Programm wird beendet...\n{quit}"},
-            {"TITLE", title},
-            {"MENU", "{clear}{font 75}" + title + "{Normal}{font 28}\n" + options +
-                         "\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:"},
-            {"NESTED_MENU", "{clear}{font 55}" + title + "{font 28}{Normal}\n" + options},
-            {"DEATH", "{sound death.wav}DU BIST TOT.\n\n\n{Normal}"}};
-}
-
 std::string trim(const std::string& text) {
     auto begin = text.find_first_not_of(" \t\r");
     return begin == std::string::npos ? "" : text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
 }
 
-// Expands escapes (\n \s \t \r \e \\ \$) and ${NAME} macros.
+// Expands escapes (\n \s \t \r \e \0 \\ \$) and ${NAME} macros.
 std::string expand(const std::string& written, const Macros& macros) {
     static const std::map<char, char> escapes{{'n', '\n'}, {'s', ' '}, {'t', '\t'}, {'r', '\r'},
-                                              {'e', '\x1b'}, {'\\', '\\'}, {'$', '$'}};
+                                              {'e', '\x1b'}, {'0', '\0'}, {'\\', '\\'}, {'$', '$'}};
     std::string out;
     for (std::size_t i = 0; i < written.size(); ++i) {
         if (written.compare(i, 2, "${") == 0) {
@@ -66,47 +50,62 @@ std::string testNameOf(const std::string& file, const std::string& name) {
     return out;
 }
 
+// How a keyword's argument is read: not at all, as a text with escapes and
+// macros (one that may be empty or not), as a plain word, or as NAME = TEXT.
+enum class Argument { None, Text, AnyText, Word, Assignment };
+
 Line parseLine(const std::string& written, int number, const Macros& macros) {
-    static const std::map<std::string, Kind> texts{{"?", Kind::Appears}, {"!", Kind::Absent}, {"=", Kind::Exactly},
-                                                   {">", Kind::Type}, {"missing-sound", Kind::MissingSound},
-                                                   {"nofile", Kind::NoFile}, {"colour", Kind::Colour}};
-    static const std::map<std::string, Kind> bare{{"key", Kind::Key}, {"eof", Kind::Eof},
-                                                  {"no-console-window", Kind::NoConsoleWindow},
-                                                  {"start intro", Kind::StartIntro}, {"end quit", Kind::End},
-                                                  {"end eof", Kind::End}, {"end return", Kind::End},
-                                                  {"end waiting", Kind::End}};
-    static const std::map<std::string, Kind> assignments{{"put", Kind::Put}, {"file", Kind::File}, {"state", Kind::State}};
-    Line line{Kind::Broken, "", "", number, written};
-    auto space = written.find(' ');
-    std::string keyword = written.substr(0, space);
-    std::string rest = space == std::string::npos ? "" : written.substr(space + 1);
-    auto equals = (rest + " ").find(" = ");
-    if (auto found = bare.find(written); found != bare.end()) {
-        line.kind = found->second;
-        line.first = line.kind == Kind::End ? rest : "";
-    } else if (auto text = texts.find(keyword); text != texts.end()) {
-        line.kind = text->second;
-        bool literal = line.kind == Kind::MissingSound || line.kind == Kind::NoFile || line.kind == Kind::Colour;
-        line.first = literal ? rest : expand(rest, macros);
-        if (line.first.empty() && line.kind != Kind::Type && line.kind != Kind::Exactly) throw std::invalid_argument("empty text");
-    } else if (auto assignment = assignments.find(keyword); assignment != assignments.end() && equals != std::string::npos) {
-        line.kind = assignment->second;
-        line.first = trim(rest.substr(0, equals));
-        line.second = equals + 3 <= rest.size() ? expand(rest.substr(equals + 3), macros) : "";
-    } else if (keyword == "err" && rest.starts_with("? ")) {
-        line.kind = Kind::Err;
-        line.first = expand(rest.substr(2), macros);
-    } else {
-        throw std::invalid_argument("unknown line");
+    static const std::map<std::string, std::pair<Kind, Argument>> keywords{
+        {"?", {Kind::Appears, Argument::Text}}, {"!", {Kind::Absent, Argument::Text}},
+        {"err ?", {Kind::Err, Argument::Text}}, {"=", {Kind::Exactly, Argument::AnyText}},
+        {">", {Kind::Type, Argument::AnyText}}, {"key", {Kind::Key, Argument::None}},
+        {"eof", {Kind::Eof, Argument::None}}, {"start intro", {Kind::StartIntro, Argument::None}},
+        {"no-console-window", {Kind::NoConsoleWindow, Argument::None}},
+        {"missing-sound", {Kind::MissingSound, Argument::Word}}, {"colour", {Kind::Colour, Argument::Word}},
+        {"nofile", {Kind::NoFile, Argument::Word}}, {"end", {Kind::End, Argument::Word}},
+        {"put", {Kind::Put, Argument::Assignment}}, {"file", {Kind::File, Argument::Assignment}},
+        {"state", {Kind::State, Argument::Assignment}}};
+    // The longest keyword that the line starts with, followed by a blank or the line end.
+    auto keyword = keywords.end();
+    for (auto it = keywords.begin(); it != keywords.end(); ++it) {
+        const std::string& word = it->first;
+        bool starts = written.starts_with(word) && (written.size() == word.size() || written[word.size()] == ' ');
+        if (starts && (keyword == keywords.end() || word.size() > keyword->first.size())) keyword = it;
+    }
+    if (keyword == keywords.end()) throw std::invalid_argument("unknown line");
+    auto [kind, argument] = keyword->second;
+    std::string rest = written.substr(std::min(written.size(), keyword->first.size() + 1));
+    Line line{kind, "", "", number, written};
+    switch (argument) {
+        case Argument::None:
+            if (!rest.empty()) throw std::invalid_argument("nothing may follow " + keyword->first);
+            break;
+        case Argument::Text:
+        case Argument::AnyText:
+            line.first = expand(rest, macros);
+            if (line.first.empty() && argument == Argument::Text) throw std::invalid_argument("empty text");
+            break;
+        case Argument::Word:
+            line.first = rest;
+            if (rest.empty() || (kind == Kind::End && rest != "quit" && rest != "eof" && rest != "return" &&
+                                 rest != "waiting")) {
+                throw std::invalid_argument("missing or unknown word");
+            }
+            break;
+        case Argument::Assignment: {
+            auto equals = (rest + " ").find(" = ");
+            if (equals == std::string::npos) throw std::invalid_argument("NAME = TEXT expected");
+            line.first = trim(rest.substr(0, equals));
+            line.second = expand(rest.substr(std::min(rest.size(), equals + 3)), macros);
+            break;
+        }
     }
     return line;
 }
 
-}  // namespace
-
-std::vector<Route> parseRoutes(const std::string& file, const std::string& text) {
+// The routes of one file; its lets are added to `macros`.
+std::vector<Route> parseRoutes(const std::string& file, const std::string& text, Macros& macros) {
     std::vector<Route> routes;
-    Macros macros = predefined();
     std::istringstream lines(text);
     int number = 0;
     for (std::string written; std::getline(lines, written);) {
@@ -118,14 +117,15 @@ std::vector<Route> parseRoutes(const std::string& file, const std::string& text)
             routes.push_back({file, name, testNameOf(file, name), number, {}});
             continue;
         }
-        if (routes.empty()) routes.push_back({file, "file header", testNameOf(file, "file header"), number, {}});
         try {
             if (auto equals = line.find(" = "); line.starts_with("let ") && equals != std::string::npos) {
                 macros.emplace_back(trim(line.substr(4, equals - 4)), expand(line.substr(equals + 3), macros));
-            } else {
-                routes.back().lines.push_back(parseLine(line, number, macros));
+                continue;
             }
+            if (routes.empty()) throw std::invalid_argument("only lets may come before the first ===");
+            routes.back().lines.push_back(parseLine(line, number, macros));
         } catch (const std::invalid_argument& error) {
+            if (routes.empty()) routes.push_back({file, "file header", testNameOf(file, "file header"), number, {}});
             routes.back().lines.push_back({Kind::Broken, error.what(), "", number, line});
         }
     }
@@ -134,10 +134,17 @@ std::vector<Route> parseRoutes(const std::string& file, const std::string& text)
     for (Route& route : routes) {
         if (int count = ++seen[route.testName]; count > 1) route.testName += "_" + std::to_string(count);
     }
-    // A file's lets before its first route leave an empty header route behind.
-    std::erase_if(routes, [](const Route& route) { return route.name == "file header" && route.lines.empty(); });
     return routes;
 }
+
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
 
 std::vector<Route> loadRoutes(const std::filesystem::path& directory) {
     std::vector<std::filesystem::path> files;
@@ -145,12 +152,12 @@ std::vector<Route> loadRoutes(const std::filesystem::path& directory) {
         if (entry.path().extension() == ".route") files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    std::vector<Route> all;
+    Macros predefined;
+    std::vector<Route> all = parseRoutes((directory / "predefined.lets").string(),
+                                         slurp(directory / "predefined.lets"), predefined);
     for (const auto& path : files) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        auto routes = parseRoutes(path.string(), text.str());
+        Macros macros = predefined;
+        auto routes = parseRoutes(path.string(), slurp(path), macros);
         all.insert(all.end(), routes.begin(), routes.end());
     }
     return all;

@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "support/invariants.h"
-
 namespace route {
 
 enum class Kind {
-    StartIntro, Put, MissingSound, NoConsoleWindow,                          // set-up
-    Type, Key, Eof,                                                           // actions
-    Appears, Absent, Exactly, Colour, State, File, NoFile, Err, End,         // checks
+    StartIntro, Put, MissingSound, NoConsoleWindow,                    // set-up
+    Type, Key, Eof,                                                     // actions
+    Appears, Absent, Exactly, Colour, State, File, NoFile, Err, End,   // checks
     Broken,  // a line the parser could not read; fails the route
 };
 
@@ -34,21 +32,14 @@ struct Route {
     std::vector<Line> lines;
 };
 
-// Every route of every *.route file in `directory`, files in name order.
+// Every route of every *.route file in `directory`, files in name order,
+// with the lets of its predefined.lets known to each.
 std::vector<Route> loadRoutes(const std::filesystem::path& directory);
-std::vector<Route> parseRoutes(const std::string& file, const std::string& text);
 void PrintTo(const Route& route, std::ostream* out);
 
-using Ending = invariants::Ending;
-
-struct Failure {
-    std::string file;
-    int line;
-    std::string message;  // the check, why it failed, the output around it
-};
-
 // Plays `route` in the current working directory (empty, on a scripted
-// session already in place); checks the game's invariants at every step.
-std::vector<Failure> play(const Route& route);
+// session already in place) and reports each failed check as a test failure
+// at its line of the route file.
+void play(const Route& route);
 
 }  // namespace route
