@@ -15,47 +15,33 @@ namespace {
 
 std::atomic<std::int64_t> skippedNs{0};
 
-using ClockGettime = int (*)(clockid_t, timespec*);
-
-std::int64_t toNs(const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+template <typename Function>
+Function real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
 
 }  // namespace
 
 extern "C" {
 
 int clock_gettime(clockid_t clock, timespec* now) {
-    static auto real = reinterpret_cast<ClockGettime>(dlsym(RTLD_NEXT, "clock_gettime"));
-    int result = real(clock, now);
-    if (result == 0) {
-        std::int64_t shifted = toNs(*now) + skippedNs.load();
-        now->tv_sec = static_cast<time_t>(shifted / 1'000'000'000);
-        now->tv_nsec = static_cast<long>(shifted % 1'000'000'000);
-    }
+    static auto next = real<int (*)(clockid_t, timespec*)>("clock_gettime");
+    int result = next(clock, now);
+    std::int64_t shifted = std::int64_t{now->tv_sec} * 1'000'000'000 + now->tv_nsec + skippedNs.load();
+    now->tv_sec = static_cast<time_t>(shifted / 1'000'000'000);
+    now->tv_nsec = static_cast<long>(shifted % 1'000'000'000);
     return result;
 }
 
 int nanosleep(const timespec* length, timespec* remaining) {
-    if (length != nullptr) skippedNs += toNs(*length);
-    if (remaining != nullptr) *remaining = timespec{};
-    return 0;
-}
-
-int clock_nanosleep(clockid_t clock, int flags, const timespec* length, timespec* remaining) {
-    if (length == nullptr) return 0;
-    if ((flags & TIMER_ABSTIME) != 0) {
-        timespec now{};
-        clock_gettime(clock, &now);
-        if (toNs(*length) > toNs(now)) skippedNs += toNs(*length) - toNs(now);
-    } else {
-        skippedNs += toNs(*length);
-    }
+    skippedNs += std::int64_t{length->tv_sec} * 1'000'000'000 + length->tv_nsec;
     if (remaining != nullptr) *remaining = timespec{};
     return 0;
 }
 
 int fsync(int fd) {
-    static auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    static auto next = real<int (*)(int)>("fsync");
     if (getenv("HULGOR_SLOW_FSYNC") != nullptr) poll(nullptr, 0, 300);
-    return real(fd);
+    return next(fd);
 }
 }
