@@ -1,6 +1,8 @@
 // Nesting without end: Continues and deaths open title menus inside title
 // menus in constant memory, every invariant holding all the way. (The flows
 // themselves are routes: tests/routes/flows.route and endings.route.)
+#include <fstream>
+
 #include "frontend/menu_flow.h"
 #include "support/game_fixture.h"
 #include "support/invariants.h"
@@ -27,7 +29,7 @@ TEST_F(MenuFlowTest, EndlessContinuesAndDeathsNestInConstantMemory) {
         {"Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n", {"2", "1", "4"}, 300, 299},
     };
     for (const Case& c : cases) {
-        if (!c.save.empty()) writeFile("savegame.txt", c.save);
+        if (!c.save.empty()) std::ofstream("savegame.txt") << c.save;
         std::size_t typed = 0;
         std::uint64_t depth = 0;
         std::size_t stored = 0;

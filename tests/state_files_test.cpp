@@ -2,33 +2,42 @@
 // up: a locale that groups digits, hostile files, unwritable files. (The
 // reading rules for damaged and foreign files are in tests/routes/files.route.)
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <locale>
 #include <sys/stat.h>
 
-#include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "support/game_fixture.h"
+#include "support/invariants.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class StateFilesTest : public GameTest {
-protected:
-    static std::string shown() { return std::exchange(scripted::script().transcript, ""); }
-    static std::size_t filesHere() { return static_cast<std::size_t>(std::distance(fs::directory_iterator("."), {})); }
-};
-
 const std::string SavedMessage = "\nSpiel erfolgreich gespeichert.\n";
 const std::string SaveFailedMessage = "\nFehler beim Speichern des Spiels.\n";
+const char* const Files[] = {"savegame.txt", "name.txt", "permadeath.txt"};
+
+std::string readFile(const std::string& name) { return invariants::readFile(name).value_or("(none)"); }
+void writeFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
+std::string shown() { return std::exchange(scripted::script().transcript, ""); }
+std::size_t filesHere() { return static_cast<std::size_t>(std::distance(fs::directory_iterator("."), {})); }
+
+void saveAll() {
+    saveGame();
+    savePlayerName();
+    savePermadeath();
+}
 
 // A locale that groups thousands, as the German one does.
 struct GroupingPunct : std::numpunct<char> {
     char do_thousands_sep() const override { return '.'; }
     std::string do_grouping() const override { return "\3"; }
 };
+
+using StateFilesTest = GameTest;
 
 }  // namespace
 
@@ -81,9 +90,8 @@ TEST_F(StateFilesTest, HostileFilesNeitherHangNorAreWrittenThrough) {
     };
     for (const Case& c : cases) {
         game = GameState{};
-        game.playerName = "Alt";
-        game.permadeath = 5;
-        for (const char* file : {"savegame.txt", "name.txt", "permadeath.txt"}) c.put(file);
+        game.playerName = "Alt", game.permadeath = 5;
+        for (const char* file : Files) c.put(file);
         auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(loadGame(), c.checkpoint != "leer");
         loadPlayerName();
@@ -94,11 +102,9 @@ TEST_F(StateFilesTest, HostileFilesNeitherHangNorAreWrittenThrough) {
         EXPECT_EQ(game.permadeath, c.name == "Alt" ? 5 : 0);  // no number in any of them
 
         shown();
-        saveGame();
-        savePlayerName();
-        savePermadeath();
+        saveAll();
         EXPECT_EQ(shown(), c.afterSave == fs::file_type::regular ? SavedMessage : SaveFailedMessage);
-        for (const char* file : {"savegame.txt", "name.txt", "permadeath.txt"}) {
+        for (const char* file : Files) {
             EXPECT_EQ(fs::symlink_status(file).type(), c.afterSave) << file;
             fs::remove_all(file);
         }
@@ -118,9 +124,7 @@ TEST_F(StateFilesTest, UnwritableFilesKeepTheirContentAndReplacedOnesTheirPermis
     fs::create_directory("permadeath.txt");
     game.checkpoint = "zweiter Dialog", game.playerName = "Neu", game.permadeath = 1;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        saveGame();
-        savePlayerName();
-        savePermadeath();
+        saveAll();
         EXPECT_EQ(shown(), SaveFailedMessage);
     }
     EXPECT_EQ(readFile("savegame.txt"), oldSave);

@@ -1,25 +1,17 @@
-// Common ground for tests that run game code: a fresh working folder (in
-// memory where there is /dev/shm, since every save is flushed to disk), a
-// fresh GameState and the scripted console.
+// Common ground for tests that run game code: a working folder of their own,
+// a fresh GameState and the scripted console.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-
+#include "state/game_state.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
 
 class GameTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    GameTest() { game = GameState{}; }
 
-    // Whole files in the working folder, byte for byte.
-    static std::string readFile(const std::string& name);
-    static void writeFile(const std::string& name, const std::string& bytes);
-
-    std::optional<WorkFolder> folder;
-    std::optional<scripted::ScriptedSession> session;
+    WorkFolder folder{"hulgor-test"};
+    scripted::ScriptedSession session;
 };
