@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "state/game_state.h"
 #include "support/game_fixture.h"
@@ -38,7 +39,8 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 const std::map<std::string, char> Keywords{
     {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"end", 'w'},
-    {"put", '='}, {"file", '='}, {"state", '='}};
+    {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"readonly", 'w'}};
+const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link", "readonly"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -199,15 +201,17 @@ private:
             const std::string& keyword = line.keyword;
             bool first = steps_.size() == 1;
             if (keyword.empty()) return fail(&line, "cannot read this line: " + line.first);
-            if (!first && (keyword == "start intro" || keyword == "no-console-window" || keyword == "missing-sound")) {
-                return fail(&line, "set-up belongs before the first action");
-            }
+            if (!first && SetUpOnly.contains(keyword)) return fail(&line, "set-up belongs before the first action");
             if (end != nullptr && isAction(keyword)) return fail(end, "`end` can only follow the last action");
             if (keyword == "end") end = &line;
             if (keyword == "start intro") startIntro_ = true;
             else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
             else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
             else if (keyword == "put" && first) std::ofstream(line.first, std::ios::binary) << line.second;
+            else if (keyword == "dir") fs::create_directory(line.first);
+            else if (keyword == "fifo") ::mkfifo(line.first.c_str(), 0600);
+            else if (keyword == "link") fs::create_symlink(line.second, line.first);
+            else if (keyword == "readonly") fs::permissions(line.first, fs::perms::owner_read);
             else if (isAction(keyword)) steps_.back().action = &line, steps_.emplace_back();
             else steps_.back().checks.push_back(&line);
         }
@@ -266,7 +270,7 @@ private:
                 auto bytes = invariants::readFile(text);
                 if (bytes != line->second) fail(line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
             } else if (keyword == "nofile") {
-                if (fs::exists(text)) fail(line, "the file exists");
+                if (fs::is_regular_file(fs::symlink_status(text))) fail(line, "the file exists");
             } else if (keyword == "err ?") {
                 const std::string& errors = scripted::script().errors;
                 if (errors.find(text, errorStart_) == std::string::npos) fail(line, "standard error received:\n" + errors.substr(errorStart_));

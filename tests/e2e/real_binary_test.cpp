@@ -172,17 +172,26 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
     EXPECT_EQ(slurp("savegame.txt"), "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
 }
 
-// Each ending signal during a pause, a key wait, a number read and a save:
-// the game dies of it, gives the terminal back (line mode, echo, colours
-// reset) and leaves each file complete, with no temporary file beside it.
-TEST(RealBinary, EndingSignalsLeaveTheTerminalAndTheFilesWhole) {
+// Each ending signal, and a closed terminal (with the hang-up signal held
+// back or not), during a pause, a key wait, a number read and a save: the
+// game ends at once, by the signal or by the end of its input, and never
+// spins; it gives the terminal back (line mode, echo, colours reset) and
+// leaves each file complete, with no temporary file beside it.
+TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
     enum Moment { Pause, KeyWait, NumberRead, Save };
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+    enum Event { Interrupt = SIGINT, Terminate = SIGTERM, HangUp = SIGHUP, Close = 100, CloseHangUpHeld };
+    for (Event event : {Interrupt, Terminate, HangUp, Close, CloseHangUpHeld}) {
         for (Moment moment : {Pause, KeyWait, NumberRead, Save}) {
-            SCOPED_TRACE("signal " + std::to_string(signalNumber) + ", moment " + std::to_string(moment));
+            SCOPED_TRACE("event " + std::to_string(event) + ", moment " + std::to_string(moment));
+            if (event >= Close && (moment == Pause || moment == Save)) continue;
+            sigset_t hangUp;
+            sigemptyset(&hangUp);
+            sigaddset(&hangUp, SIGHUP);
+            if (event == CloseHangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
             if (moment == Save) ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
             TerminalGame game(160, moment != Pause);  // the pause is a real one
             ::unsetenv("HULGOR_SLOW_FSYNC");
+            ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
             ASSERT_TRUE(game.waitFor(moment == Pause ? "Ein Spiel von Tamlowen..." : "beliebige Taste..."));
             if (moment >= NumberRead) {
                 game.type(" ");
@@ -196,9 +205,14 @@ TEST(RealBinary, EndingSignalsLeaveTheTerminalAndTheFilesWhole) {
                     ASSERT_LT(std::chrono::steady_clock::now(), deadline);
                 }
             }
-            game.signal(signalNumber);
+            auto start = std::chrono::steady_clock::now();
+            if (event >= Close) game.hangUp();
+            else game.signal(event);
             int status = game.waitForExit();
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
+            EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+            if (event == CloseHangUpHeld) EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+            else EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == (event == Close ? SIGHUP : event)) << status;
+            if (event >= Close) continue;  // the terminal is gone
             EXPECT_TRUE(game.inLineModeWithEcho());
             EXPECT_TRUE(moment == Pause || game.output().ends_with("\x1b[0m"));  // no colour before the pause
             for (const auto& entry : fs::directory_iterator(".")) {
@@ -207,32 +221,6 @@ TEST(RealBinary, EndingSignalsLeaveTheTerminalAndTheFilesWhole) {
                 else if (name == "savegame.txt") EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 11);
                 else ADD_FAILURE() << "left behind: " << name;
             }
-        }
-    }
-}
-
-// A closed terminal ends the game at once: by the hang-up signal, or, with
-// that signal held back, by the end of its input; it never spins.
-TEST(RealBinary, AClosedTerminalEndsTheGameAtOnce) {
-    for (bool hangUpHeld : {false, true}) {
-        for (bool atNumberRead : {false, true}) {
-            SCOPED_TRACE(std::string(hangUpHeld ? "held" : "hang-up") + (atNumberRead ? ", read" : ", key"));
-            sigset_t hangUp;
-            sigemptyset(&hangUp);
-            sigaddset(&hangUp, SIGHUP);
-            if (hangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
-            TerminalGame game;
-            ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
-            ASSERT_TRUE(game.waitFor("beliebige Taste..."));
-            if (atNumberRead) {
-                game.type(" ");
-                ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
-            }
-            game.hangUp();
-            auto start = std::chrono::steady_clock::now();
-            int status = game.waitForExit();
-            EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-            EXPECT_EQ(status, hangUpHeld ? 0 : SIGHUP);  // exit status 0, or death by SIGHUP
         }
     }
 }
