@@ -102,34 +102,39 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
     return line;
 }
 
-// The routes of one file; its lets are added to `macros`.
+// The routes of one file; its lets are added to `macros`. Lines before the
+// first === other than lets make a route "file header" that fails.
 std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
     std::vector<Route> routes;
     std::map<std::string, int> seen;  // routes of one name would collide as tests
+    auto startRoute = [&](const std::string& name, int number) {
+        std::string testName;
+        for (char c : fs::path(file).stem().string() + "_" + name) {
+            if (std::isalnum(static_cast<unsigned char>(c))) testName += c;
+            else if (testName.back() != '_') testName += '_';
+        }
+        if (testName.back() == '_') testName.pop_back();
+        if (int count = ++seen[testName]; count > 1) testName += "_" + std::to_string(count);
+        routes.push_back({file, name, testName, number, {}});
+    };
     std::istringstream lines(slurp(file));
     int number = 0;
     for (std::string written; std::getline(lines, written);) {
         std::string line = trim(written);
         if (++number, line.empty() || line[0] == '#') continue;
-        if (line.starts_with("===") || (routes.empty() && !line.starts_with("let "))) {
-            std::string name = line.starts_with("===") ? trim(line.substr(3)) : "file header";
-            std::string testName;
-            for (char c : fs::path(file).stem().string() + "_" + name) {
-                if (std::isalnum(static_cast<unsigned char>(c))) testName += c;
-                else if (testName.back() != '_') testName += '_';
-            }
-            if (testName.back() == '_') testName.pop_back();
-            if (int count = ++seen[testName]; count > 1) testName += "_" + std::to_string(count);
-            routes.push_back({file, name, testName, number, {}});
-            if (line.starts_with("===")) continue;
+        if (line.starts_with("===")) {
+            startRoute(trim(line.substr(3)), number);
+            continue;
         }
         try {
             if (auto equals = line.find(" = "); line.starts_with("let ") && equals != std::string::npos) {
                 macros.emplace_back(trim(line.substr(4, equals - 4)), expand(line.substr(equals + 3), macros));
             } else {
+                if (routes.empty()) throw std::invalid_argument("only lets may come before the first ===");
                 routes.back().lines.push_back(parseLine(line, number, macros));
             }
         } catch (const std::invalid_argument& error) {
+            if (routes.empty()) startRoute("file header", number);
             routes.back().lines.push_back({"", error.what(), "", number, line});
         }
     }
@@ -169,51 +174,49 @@ std::optional<std::string> fieldValue(const std::string& name) {
 
 bool isAction(const std::string& keyword) { return keyword == ">" || keyword == "key" || keyword == "eof"; }
 
-struct TooManyFailures {};
-
-// The lines between two actions: checked when the game waits for the action.
-struct Step {
-    std::vector<const Line*> checks;
-    const Line* action = nullptr;  // none for the last step
-};
-
 class Player {
 public:
-    explicit Player(const Route& route) : route_(route) {}
+    explicit Player(const Route& route) : route_(route), lines_(route.lines) {}
 
     void run() {
         if (!setUp()) return;
         auto outcome = invariants::play(startIntro_, [this](Wait wait, const std::string& shown) { return atWait(wait, shown); });
-        try {
-            for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
-            if (!evaluated_) evaluate(steps_[step_], outcome.shown, std::nullopt);
-            if (outcome.ending == Ending::Aborted || !outcome.broken.empty()) return;
-            evaluate(steps_[step_], outcome.shown, outcome.ending);
-            if (steps_[step_].action != nullptr) fail(steps_[step_].action, "the game has already ended here", outcome.shown);
-        } catch (const TooManyFailures&) {
+        for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
+        // The checks since the last action, if the game ended before it waited again.
+        for (std::size_t cursor = 0; next_ < lines_.size(); ++next_) {
+            if (isAction(lines_[next_].keyword)) {
+                if (outcome.ending != Ending::Aborted) fail(&lines_[next_], "the game has already ended here", outcome.shown);
+                return;
+            }
+            check(lines_[next_], outcome.shown, cursor);
+        }
+        for (const Line& line : lines_) {
+            if (line.keyword == "end" && outcome.ending != Ending::Aborted && line.first != EndingNames.at(outcome.ending)) {
+                fail(&line, "the game ended with `" + EndingNames.at(outcome.ending) + "`");
+            }
         }
     }
 
 private:
+    // Sets up the working folder and the console from the lines before the
+    // first action; false when the route cannot be played as written.
     bool setUp() {
-        const Line* end = nullptr;
-        for (const Line& line : route_.lines) {
+        bool acted = false, ended = false;
+        for (const Line& line : lines_) {
             const std::string& keyword = line.keyword;
-            bool first = steps_.size() == 1;
             if (keyword.empty()) return fail(&line, "cannot read this line: " + line.first);
-            if (!first && SetUpOnly.contains(keyword)) return fail(&line, "set-up belongs before the first action");
-            if (end != nullptr && isAction(keyword)) return fail(end, "`end` can only follow the last action");
-            if (keyword == "end") end = &line;
+            if (acted && SetUpOnly.contains(keyword)) return fail(&line, "set-up belongs before the first action");
+            if (ended && isAction(keyword)) return fail(&line, "an action after `end`");
+            ended = ended || keyword == "end";
+            acted = acted || isAction(keyword);
             if (keyword == "start intro") startIntro_ = true;
             else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
             else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
-            else if (keyword == "put" && first) std::ofstream(line.first, std::ios::binary) << line.second;
+            else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
             else if (keyword == "dir") fs::create_directory(line.first);
             else if (keyword == "fifo") ::mkfifo(line.first.c_str(), 0600);
             else if (keyword == "link") fs::create_symlink(line.second, line.first);
             else if (keyword == "readonly") fs::permissions(line.first, fs::perms::owner_read);
-            else if (isAction(keyword)) steps_.back().action = &line, steps_.emplace_back();
-            else steps_.back().checks.push_back(&line);
         }
         return true;
     }
@@ -221,64 +224,50 @@ private:
     // The game waits: check what it did since the last action, then hand it
     // the next one, or stop it when there is none.
     std::optional<std::string> atWait(Wait wait, const std::string& shown) {
-        try {
-            evaluate(steps_[step_], shown, std::nullopt);
-            evaluated_ = true;
-            const Line* action = steps_[step_].action;
-            if (action == nullptr) throw invariants::Stop{};
-            if ((wait == Wait::Key) != (action->keyword == "key")) {
-                fail(action, wait == Wait::Key ? "the game waits for a key here, not for a typed line"
-                                               : "the game reads a typed line here, not a key", shown);
-                throw invariants::Abort{};
-            }
-            ++step_;
-            evaluated_ = false;
-            lastAction_ = action;
-            errorStart_ = scripted::script().errors.size();
-            return action->keyword == ">" ? std::optional(action->first) : std::nullopt;
-        } catch (const TooManyFailures&) {
+        std::size_t cursor = 0;
+        for (; next_ < lines_.size() && !isAction(lines_[next_].keyword); ++next_) check(lines_[next_], shown, cursor);
+        if (next_ == lines_.size()) throw invariants::Stop{};
+        lastAction_ = &lines_[next_++];
+        if ((wait == Wait::Key) != (lastAction_->keyword == "key")) {
+            fail(lastAction_, wait == Wait::Key ? "the game waits for a key here, not for a typed line"
+                                                : "the game reads a typed line here, not a key", shown);
             throw invariants::Abort{};
         }
+        errorStart_ = scripted::script().errors.size();
+        return lastAction_->keyword == ">" ? std::optional(lastAction_->first) : std::nullopt;
     }
 
-    void evaluate(const Step& step, const std::string& shown, std::optional<Ending> ending) {
-        std::size_t cursor = 0;  // ? lines match in their order
-        for (const Line* line : step.checks) {
-            const std::string &keyword = line->keyword, &text = line->first;
-            if (ending.has_value() != (keyword == "end")) continue;
-            if (keyword == "?") {
-                auto at = shown.find(text, cursor);
-                if (at == std::string::npos) {
-                    fail(line, cursor > 0 && shown.find(text) != std::string::npos
-                                   ? "printed, but before the text of the previous `?` line" : "not printed", shown);
-                }
-                cursor = at == std::string::npos ? cursor : at + text.size();
-            } else if (keyword == "!") {
-                if (shown.find(text) != std::string::npos) fail(line, "printed, but must not be", shown);
-            } else if (keyword == "=") {
-                auto at = static_cast<std::size_t>(std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin());
-                if (shown != text) {
-                    fail(line, "the output differs from here on:\n  expected: " + (at < text.size() ? text.substr(at, 200) : "(nothing more)") +
-                                   "\n  printed:  " + (at < shown.size() ? shown.substr(at, 200) : "(nothing more)"), shown);
-                }
-            } else if (keyword == "colour") {
-                if (scripted::script().colour != text) fail(line, "the colour in force is " + scripted::script().colour);
-            } else if (keyword == "state") {
-                auto value = fieldValue(text);
-                if (value != line->second) fail(line, value ? "the field holds `" + *value + "`" : "no such GameState field");
-            } else if (keyword == "file") {
-                auto bytes = invariants::readFile(text);
-                if (bytes != line->second) fail(line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
-            } else if (keyword == "nofile") {
-                if (fs::is_regular_file(fs::symlink_status(text))) fail(line, "the file exists");
-            } else if (keyword == "err ?") {
-                const std::string& errors = scripted::script().errors;
-                if (errors.find(text, errorStart_) == std::string::npos) fail(line, "standard error received:\n" + errors.substr(errorStart_));
-            } else if (keyword == "put") {
-                std::ofstream(text, std::ios::binary) << line->second;
-            } else if (keyword == "end" && EndingNames.at(*ending) != text) {
-                fail(line, "the game ended with `" + EndingNames.at(*ending) + "`");
+    // One check about `shown`, the output since the last action; `cursor` is
+    // where the previous `?` line of this step matched.
+    void check(const Line& line, const std::string& shown, std::size_t& cursor) {
+        const std::string &keyword = line.keyword, &text = line.first;
+        if (keyword == "?") {
+            auto at = shown.find(text, cursor);
+            if (at == std::string::npos) {
+                fail(&line, cursor > 0 && shown.find(text) != std::string::npos
+                                ? "printed, but before the text of the previous `?` line" : "not printed", shown);
             }
+            cursor = at == std::string::npos ? cursor : at + text.size();
+        } else if (keyword == "!") {
+            if (shown.find(text) != std::string::npos) fail(&line, "printed, but must not be", shown);
+        } else if (keyword == "=") {
+            auto at = static_cast<std::size_t>(std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin());
+            if (shown != text) fail(&line, "the output differs from here on:\n  expected: " + text.substr(at, 200) + "\n  printed:  " + shown.substr(at, 200), shown);
+        } else if (keyword == "colour") {
+            if (scripted::script().colour != text) fail(&line, "the colour in force is " + scripted::script().colour);
+        } else if (keyword == "state") {
+            auto value = fieldValue(text);
+            if (value != line.second) fail(&line, value ? "the field holds `" + *value + "`" : "no such GameState field");
+        } else if (keyword == "file") {
+            auto bytes = invariants::readFile(text);
+            if (bytes != line.second) fail(&line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
+        } else if (keyword == "nofile") {
+            if (fs::is_regular_file(fs::symlink_status(text))) fail(&line, "the file exists");
+        } else if (keyword == "err ?") {
+            const std::string& errors = scripted::script().errors;
+            if (errors.find(text, errorStart_) == std::string::npos) fail(&line, "standard error received:\n" + errors.substr(errorStart_));
+        } else if (keyword == "put" && lastAction_ != nullptr) {
+            std::ofstream(text, std::ios::binary) << line.second;
         }
     }
 
@@ -287,24 +276,19 @@ private:
     bool fail(const Line* line, const std::string& why, std::optional<std::string> shown = std::nullopt) {
         std::string message = (line != nullptr ? line->source + "\n" : "") + "  " + why;
         if (shown) {
-            message += "\n  output since " + (lastAction_ != nullptr ? "`" + lastAction_->source + "` (line " +
-                                                                           std::to_string(lastAction_->number) + ")"
-                                                                     : std::string("the start")) +
-                       ":\n-----\n" + shown->substr(shown->size() - std::min<std::size_t>(shown->size(), 1800)) + "\n-----";
+            std::string since = lastAction_ ? "`" + lastAction_->source + "` (line " + std::to_string(lastAction_->number) + ")" : "the start";
+            message += "\n  output since " + since + ":\n-----\n" + shown->substr(shown->size() - std::min<std::size_t>(shown->size(), 1800)) + "\n-----";
         }
         ADD_FAILURE_AT(route_.file.c_str(), line != nullptr ? line->number : route_.number) << message;
-        if (++failures_ >= 12) throw TooManyFailures{};
         return false;
     }
 
     const Route& route_;
-    std::vector<Step> steps_{1};
-    std::size_t step_ = 0;
-    bool evaluated_ = false;  // the checks of steps_[step_] have run
+    const std::vector<Line>& lines_;
+    std::size_t next_ = 0;  // the first line not yet checked or handed to the game
     bool startIntro_ = false;
     const Line* lastAction_ = nullptr;
     std::size_t errorStart_ = 0;
-    int failures_ = 0;
 };
 
 class RouteTest : public GameTest, public ::testing::WithParamInterface<Route> {};

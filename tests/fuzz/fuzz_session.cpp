@@ -1,14 +1,104 @@
-// libFuzzer target: a whole game on the scripted console from arbitrary
-// bytes (see session.h), stopped after 400 waits.
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
+// A whole game on the scripted console from a string of bytes. The first
+// byte chooses the start: bit 0 with the intro, bit 1 permadeath on, bits 2
+// and 3 a save at one of the three checkpoints (0: none). The rest is typed
+// line by line, then standard input ends. Every invariant is checked at every
+// wait, and the game is stopped after a number of waits.
+//
+// Built twice: as a libFuzzer target (preset fuzz; tools/fuzz.sh runs it),
+// and as the random player, which plays seeded random games: numbers in and
+// around the offered ranges, 200, words, empty lines, two tokens on a line.
+//
+//   random_player --games 100000 --seed 7
+//
+// The random player prints how many games ran clean and each broken one with
+// everything typed; its exit status is 1 when any game broke.
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
 
-#include "fuzz/session.h"
+#include "state/game_state.h"
+#include "state/player_files.h"
+#include "state/save_file.h"
+#include "support/invariants.h"
+#include "support/scripted_console.h"
+#include "support/work_folder.h"
+
+namespace {
+
+// Plays the game that `bytes` describe; false, with what broke and the end
+// of the transcript on standard error, when an invariant broke.
+bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWaits) {
+    if (bytes.empty()) return true;
+    folder.empty();
+    const unsigned start = static_cast<unsigned char>(bytes[0]);
+    static const char* const labels[] = {"erster Dialog", "zweiter Dialog", "Das Erwachen"};
+    if ((start & 2) != 0) std::ofstream(PermadeathFileName) << "1\n";
+    if (unsigned label = (start >> 2) & 3; label != 0) {
+        std::ofstream(SaveFileName) << labels[label - 1] << "\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n";
+    }
+    std::istringstream typed(bytes.substr(1));
+    game = GameState{};
+    invariants::Outcome outcome;
+    std::string shown;
+    {
+        scripted::ScriptedSession session;
+        scripted::script().transcriptLimit = 16 << 20;
+        int waits = 0;
+        outcome = invariants::play((start & 1) != 0, [&](invariants::Wait, const std::string&) -> std::optional<std::string> {
+            if (++waits > maxWaits) throw invariants::Stop{};
+            std::string line;
+            return std::getline(typed, line) ? std::optional(line) : std::nullopt;
+        });
+        shown = scripted::script().transcript;
+    }
+    if (outcome.broken.empty()) return true;
+    std::cerr << "transcript, last part:\n" << shown.substr(shown.size() - std::min<std::size_t>(shown.size(), 3000)) << "\n";
+    for (const std::string& what : outcome.broken) std::cerr << "finding: " << what << "\n";
+    return false;
+}
+
+}  // namespace
+
+#ifdef HULGOR_LIBFUZZER
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const WorkFolder folder("hulgor-fuzz-session");
-    std::string_view bytes(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 4097));
-    if (!playSession(folder, bytes, 400).empty()) std::abort();
+    if (!playSession(folder, std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 4097)), 400)) {
+        std::abort();
+    }
     return 0;
 }
+
+#else
+
+int main(int argc, char** argv) {
+    long games = 1000;
+    unsigned seed = 1;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[i + 1]);
+        if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::atol(argv[i + 1]));
+    }
+    static const std::string odd[] = {"", "200", "abc", "1 2", "2 x", "-1", "0", "99999999999", "3abc",
+                                      "Ärger", "  4  ", "\t", "Hulgor", "1.5", "+2"};
+    const WorkFolder folder("hulgor-random");
+    std::mt19937 random(seed);
+    auto below = [&](unsigned limit) { return static_cast<int>(random() % limit); };
+    long clean = 0;
+    for (long number = 1; number <= games; ++number) {
+        // A start byte, then lines until the end of input (or 2000 lines).
+        std::string bytes(1, static_cast<char>(below(16)));
+        for (int line = 0, kind = below(1000); line < 2000 && kind >= 3; ++line, kind = below(1000)) {
+            if (kind < 600) bytes += std::to_string(1 + below(4)) + "\n";
+            else if (kind < 850) bytes += std::to_string(below(14) - 1) + "\n";
+            else bytes += odd[below(std::size(odd))] + "\n";
+        }
+        if (playSession(folder, bytes, 2000)) ++clean;
+        else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << ") typed:\n" << bytes.substr(1);
+    }
+    std::cout << clean << " of " << games << " games clean (seed " << seed << ")\n";
+    return clean == games ? 0 : 1;
+}
+
+#endif
