@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "state/game_state.h"
+#include "state/text_file.h"
 #include "support/game_fixture.h"
 #include "support/invariants.h"
 
@@ -47,11 +48,6 @@ const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending:
 std::string trim(const std::string& text) {
     auto begin = text.find_first_not_of(" \t\r");
     return begin == std::string::npos ? "" : text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Expands escapes (\n \s \t \r \e \0 \\ \$) and ${NAME} macros.
@@ -117,7 +113,7 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
         if (int count = ++seen[testName]; count > 1) testName += "_" + std::to_string(count);
         routes.push_back({file, name, testName, number, {}});
     };
-    std::istringstream lines(slurp(file));
+    std::istringstream lines(fileBytes(file));
     int number = 0;
     for (std::string written; std::getline(lines, written);) {
         std::string line = trim(written);
@@ -259,7 +255,7 @@ private:
             auto value = fieldValue(text);
             if (value != line.second) fail(&line, value ? "the field holds `" + *value + "`" : "no such GameState field");
         } else if (keyword == "file") {
-            auto bytes = invariants::readFile(text);
+            auto bytes = readSmallFile(text);
             if (bytes != line.second) fail(&line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
         } else if (keyword == "nofile") {
             if (fs::is_regular_file(fs::symlink_status(text))) fail(&line, "the file exists");

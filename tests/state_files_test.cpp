@@ -10,7 +10,6 @@
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "support/game_fixture.h"
-#include "support/invariants.h"
 
 namespace {
 
@@ -19,7 +18,6 @@ namespace fs = std::filesystem;
 const std::string SavedMessage = "\nSpiel erfolgreich gespeichert.\n";
 const char* const Files[] = {"savegame.txt", "name.txt", "permadeath.txt"};
 
-std::string readFile(const std::string& name) { return invariants::readFile(name).value_or("(none)"); }
 void writeFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
 std::string shown() { return std::exchange(scripted::script().transcript, ""); }
 
@@ -59,8 +57,8 @@ TEST_F(StateFilesTest, RoundTripUnderALocaleThatGroupsDigits) {
     std::locale::global(previous);
     EXPECT_EQ(game, expected);
     EXPECT_EQ(shown(), "");
-    EXPECT_EQ(readFile("savegame.txt"), "zweiter Dialog\n1234567\n1\n-20000\n1\n3\n2\n10\n1\n4\n0\n");
-    EXPECT_EQ(readFile("permadeath.txt"), "10000\n");
+    EXPECT_EQ(fileBytes("savegame.txt"), "zweiter Dialog\n1234567\n1\n-20000\n1\n3\n2\n10\n1\n4\n0\n");
+    EXPECT_EQ(fileBytes("permadeath.txt"), "10000\n");
 }
 
 // A file of gigabytes with no line end is read only to its first MiB, at
@@ -79,9 +77,9 @@ TEST_F(StateFilesTest, AHugeFileIsReadToItsFirstMebibyteAndReplacedWhole) {
     game.checkpoint = "zweiter Dialog", game.playerName = "Neu", game.permadeath = 1;
     saveAll();
     EXPECT_EQ(shown(), SavedMessage);
-    EXPECT_EQ(readFile("savegame.txt"), "zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n0\n0\n1\n");
-    EXPECT_EQ(readFile("name.txt"), "Neu\n");
-    EXPECT_EQ(readFile("permadeath.txt"), "1\n");
+    EXPECT_EQ(fileBytes("savegame.txt"), "zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n0\n0\n1\n");
+    EXPECT_EQ(fileBytes("name.txt"), "Neu\n");
+    EXPECT_EQ(fileBytes("permadeath.txt"), "1\n");
     for (const char* file : Files) EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3);
 }

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
 #include <map>
 #include <poll.h>
+#include <regex>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -21,11 +21,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The game's pauses pass at once: the clock jumps instead (see fast_clock.cpp).
 void useFastClock() {
@@ -53,25 +48,22 @@ public:
     }
 
     // Reads output until `needle` has appeared after what was found before.
-    bool waitFor(const std::string& needle, std::chrono::milliseconds timeout = 15s) {
-        auto deadline = std::chrono::steady_clock::now() + timeout;
-        for (std::size_t found; (found = output_.find(needle, seen_)) == std::string::npos;) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-            if (left <= 0ms || !readSome(left)) return false;
+    bool waitFor(const std::string& needle) {
+        for (auto deadline = std::chrono::steady_clock::now() + 15s; output_.find(needle, seen_) == std::string::npos;) {
+            if (std::chrono::steady_clock::now() > deadline || !readSome(100ms)) return false;
         }
         seen_ = output_.find(needle, seen_) + needle.size();
         return true;
     }
-    // Types a line once the game reads one (line mode, echo on), as a player
-    // does after the prompt; typed earlier, it would be type-ahead.
-    void answer(const std::string& line) {
+    // Types keys at once; a line (keys ending in a line end) only once the
+    // game reads one (line mode, echo on), as a player does after the prompt.
+    void type(const std::string& keys) {
         for (auto deadline = std::chrono::steady_clock::now() + 15s;
-             !inLineModeWithEcho() && std::chrono::steady_clock::now() < deadline;) {
+             keys.ends_with("\n") && !inLineModeWithEcho() && std::chrono::steady_clock::now() < deadline;) {
             readSome(5ms);
         }
-        type(line);
+        ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
     }
-    void type(const std::string& keys) { ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size())); }
     int waitForExit() {
         int status = 0;
         for (auto deadline = std::chrono::steady_clock::now() + 15s; ::waitpid(pid_, &status, WNOHANG) == 0;) {
@@ -112,18 +104,12 @@ private:
 // The widest line the output draws, in characters: escape sequences take no
 // room, and a line end or a cursor home starts a new line.
 std::size_t widestLine(const std::string& shown) {
+    std::string plain = std::regex_replace(shown, std::regex("\x1b\\[H"), "\n");
+    plain = std::regex_replace(plain, std::regex("\x1b\\[[0-?]*[ -/]*[@-~]"), "");
     std::size_t widest = 0, column = 0;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        auto byte = static_cast<unsigned char>(shown[i]);
-        if (byte == 0x1b && shown.compare(i, 2, "\x1b[") == 0) {
-            i = shown.find_first_of("@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~", i + 2);
-            if (i == std::string::npos) break;
-            if (shown[i] == 'H') column = 0;
-        } else if (byte == '\r' || byte == '\n') {
-            column = 0;
-        } else if ((byte & 0xC0) != 0x80) {
-            widest = std::max(widest, ++column);
-        }
+    for (char byte : plain) {
+        column = byte == '\n' || byte == '\r' ? 0 : column + ((byte & 0xC0) != 0x80);
+        widest = std::max(widest, column);
     }
     return widest;
 }
@@ -160,8 +146,7 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
         {"Drücke eine beliebige Taste um fortzufahren!", " "}, {"\x1b[91m10. Spiel beenden\r\n\x1b[0m", ""}};
     for (const auto& [shown, move] : moves) {
         ASSERT_TRUE(game.waitFor(shown)) << "waiting for: " << shown << "\n" << game.output();
-        if (move.ends_with("\n")) game.answer(move);
-        else game.type(move);
+        game.type(move);
     }
     int status = game.waitForExit();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
@@ -169,7 +154,7 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
     EXPECT_EQ(game.output().find('#'), std::string::npos) << "the key typed ahead was echoed";
     EXPECT_EQ(game.output().find("Ungültige"), std::string::npos) << "a key reached a number read";
     EXPECT_LE(widestLine(game.output()), 80u) << game.output();
-    EXPECT_EQ(slurp("savegame.txt"), "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+    EXPECT_EQ(fileBytes("savegame.txt"), "Das Erwachen\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
 }
 
 // Each ending signal, and a closed terminal (with the hang-up signal held
@@ -216,7 +201,7 @@ TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
             EXPECT_TRUE(game.inLineModeWithEcho());
             EXPECT_TRUE(moment == Pause || game.output().ends_with("\x1b[0m"));  // no colour before the pause
             for (const auto& entry : fs::directory_iterator(".")) {
-                std::string name = entry.path().filename(), content = slurp(entry.path());
+                std::string name = entry.path().filename(), content = fileBytes(entry.path());
                 if (name == "name.txt") EXPECT_EQ(content, "Kai\n");
                 else if (name == "savegame.txt") EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 11);
                 else ADD_FAILURE() << "left behind: " << name;
@@ -234,8 +219,8 @@ TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
     int status = std::system("setsid '" HULGOR_BINARY "' </dev/null >out.txt 2>err.txt");
     ::unsetenv("LD_PRELOAD");  // the fast clock is for the game, not for later tests
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    std::string shown = slurp("out.txt");
+    std::string shown = fileBytes("out.txt");
     EXPECT_EQ(shown.find('\x1b'), std::string::npos);
     EXPECT_TRUE(shown.ends_with("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:\nDas Programm wird beendet...\n"));
-    EXPECT_TRUE(slurp("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
+    EXPECT_TRUE(fileBytes("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
 }

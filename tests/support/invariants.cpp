@@ -67,7 +67,7 @@ private:
 };
 
 struct Checker {
-    std::optional<std::string> knownSave = readFile("savegame.txt");
+    std::optional<std::string> knownSave = readSmallFile("savegame.txt");
     std::optional<std::string> blockBeforeRead;  // output before the last number read
     std::optional<std::string> typed;            // by the last answer
     std::string lastLine;                        // the line the game reads from now
@@ -93,7 +93,7 @@ struct Checker {
             broken.push_back("invariant: the title menu reads a number in colour " + scripted::script().colour);
         }
         // A save is absent, as put there, or one the game can write.
-        if (auto save = readFile("savegame.txt"); save != knownSave && save && !isValidSave(*save)) {
+        if (auto save = readSmallFile("savegame.txt"); save != knownSave && save && !isValidSave(*save)) {
             broken.push_back("invariant: savegame.txt is no valid save:\n" + *save);
         }
         // A rejected entry is answered by its message and the same block again
@@ -114,7 +114,7 @@ struct Checker {
     void answered(Wait wait, const std::optional<std::string>& line) {
         typed = wait == Wait::Line ? line : std::nullopt;
         if (typed) lastLine = *typed;
-        knownSave = readFile("savegame.txt");  // as it is now, or as the player put it
+        knownSave = readSmallFile("savegame.txt");  // as it is now, or as the player put it
     }
 
     // The program ends only by option 10, option 200, the end of input, or
@@ -130,8 +130,6 @@ struct Checker {
 };
 
 }  // namespace
-
-std::optional<std::string> readFile(const std::string& name) { return readSmallFile(name); }
 
 Outcome play(bool startIntro, const Next& next) {
     Outcome outcome;

@@ -33,7 +33,5 @@ struct Outcome {
 // end. The game is stopped at the first wait where one is broken.
 Outcome play(bool startIntro, const Next& next);
 
-// The bytes of a regular file in the working directory, if there is one.
-std::optional<std::string> readFile(const std::string& name);
 
 }  // namespace invariants

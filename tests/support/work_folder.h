@@ -5,9 +5,16 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <unistd.h>
+
+// The whole of a file, byte for byte ("" when it cannot be read).
+inline std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 class WorkFolder {
 public:
