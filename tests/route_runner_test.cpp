@@ -9,6 +9,7 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
 #include "support/game_fixture.h"
@@ -114,7 +115,8 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
         routes.push_back({file, name, testName, number, {}});
     };
     std::istringstream lines(fileBytes(file));
-    int number = 0;
+    int number = 0, times = 0;
+    std::size_t repeatFrom = std::string::npos;  // where the lines of an open repeat begin
     for (std::string written; std::getline(lines, written);) {
         std::string line = trim(written);
         if (++number, line.empty() || line[0] == '#') continue;
@@ -125,11 +127,21 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
         try {
             if (auto equals = line.find(" = "); line.starts_with("let ") && equals != std::string::npos) {
                 macros.emplace_back(trim(line.substr(4, equals - 4)), expand(line.substr(equals + 3), macros));
-            } else {
-                if (routes.empty()) throw std::invalid_argument("only lets may come before the first ===");
-                routes.back().lines.push_back(parseLine(line, number, macros));
+                continue;
             }
-        } catch (const std::invalid_argument& error) {
+            if (routes.empty()) throw std::invalid_argument("only lets may come before the first ===");
+            std::vector<Line>& into = routes.back().lines;
+            if (line.starts_with("repeat ") && repeatFrom == std::string::npos) {
+                repeatFrom = into.size();
+                times = std::stoi(line.substr(7));
+            } else if (line == "done" && repeatFrom != std::string::npos) {
+                std::vector<Line> body(into.begin() + static_cast<std::ptrdiff_t>(repeatFrom), into.end());
+                for (int i = 1; i < times; ++i) into.insert(into.end(), body.begin(), body.end());
+                repeatFrom = std::string::npos;
+            } else {
+                into.push_back(parseLine(line, number, macros));
+            }
+        } catch (const std::exception& error) {  // invalid_argument, or stoi's out_of_range
             if (routes.empty()) startRoute("file header", number);
             routes.back().lines.push_back({"", error.what(), "", number, line});
         }
@@ -162,6 +174,8 @@ std::optional<std::string> fieldValue(const std::string& name) {
         {"ragnarStatus", &GameState::ragnarStatus}, {"bardRelation", &GameState::bardRelation},
         {"bardStatus", &GameState::bardStatus}, {"reservedA", &GameState::reservedA}, {"reservedB", &GameState::reservedB},
         {"wolfChoice", &GameState::wolfChoice}, {"permadeath", &GameState::permadeath}, {"menuChoice", &GameState::menuChoice}};
+    if (name == "menuDepth") return std::to_string(menuNesting().depth());
+    if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
     if (name == "checkpoint") return game.checkpoint;
     if (name == "playerName") return game.playerName;
     if (numbers.contains(name)) return std::to_string(game.*numbers.at(name));
