@@ -1,10 +1,8 @@
-// savegame.txt, name.txt and permadeath.txt where C++ is needed to set them
-// up: a locale that groups digits, a file of gigabytes. (The reading rules
-// for damaged and foreign files are in tests/routes/files.route, hostile
-// working folders in tests/routes/hostile.route.)
+// savegame.txt, name.txt and permadeath.txt as files of gigabytes. (The
+// reading rules for damaged and foreign files are in tests/routes/files.route,
+// hostile working folders in tests/routes/hostile.route.)
 #include <chrono>
 #include <fstream>
-#include <locale>
 #include <sys/stat.h>
 
 #include "state/player_files.h"
@@ -27,39 +25,9 @@ void saveAll() {
     savePermadeath();
 }
 
-// A locale that groups thousands, as the German one does.
-struct GroupingPunct : std::numpunct<char> {
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 using StateFilesTest = GameTest;
 
 }  // namespace
-
-// Every field in its line, numbers never grouped; a load restores the fields
-// it reads (not lines 9 and 10), prints nothing and writes nothing.
-TEST_F(StateFilesTest, RoundTripUnderALocaleThatGroupsDigits) {
-    std::locale previous = std::locale::global(std::locale(std::locale::classic(), new GroupingPunct));
-    game.checkpoint = "zweiter Dialog";
-    game.ragnarRelation = 1234567, game.hasSword = 1, game.health = -20000, game.ragnarStatus = 1;
-    game.reservedA = 3, game.bardStatus = 2, game.bardRelation = 10, game.nameGiven = 1, game.reservedB = 4;
-    game.nameEntryPending = 0, game.permadeath = 10000;
-    saveGame();
-    savePermadeath();
-    GameState expected = game;
-    expected.nameGiven = 7, expected.reservedB = 8;
-    game = GameState{};
-    game.nameGiven = 7, game.reservedB = 8;
-    EXPECT_EQ(shown(), SavedMessage);
-    EXPECT_TRUE(loadGame());
-    loadPermadeath();
-    std::locale::global(previous);
-    EXPECT_EQ(game, expected);
-    EXPECT_EQ(shown(), "");
-    EXPECT_EQ(fileBytes("savegame.txt"), "zweiter Dialog\n1234567\n1\n-20000\n1\n3\n2\n10\n1\n4\n0\n");
-    EXPECT_EQ(fileBytes("permadeath.txt"), "10000\n");
-}
 
 // A file of gigabytes with no line end is read only to its first MiB, at
 // once; a replaced file keeps its permissions, and no temporary file is left.

@@ -1,6 +1,7 @@
 #include "support/scripted_console.h"
 
 #include <iostream>
+#include <locale>
 #include <map>
 #include <stdexcept>
 
@@ -59,6 +60,7 @@ ScriptedSession::ScriptedSession(const std::string& input)
 }
 
 ScriptedSession::~ScriptedSession() {
+    std::locale::global(std::locale::classic());
     std::cout.rdbuf(savedOut_);
     std::cerr.rdbuf(savedErr_);
     std::cin.rdbuf(savedIn_);
@@ -77,7 +79,17 @@ void enterFullScreen() {
 
 void setFontHeight(std::int16_t height) { event("font " + std::to_string(height)); }
 void selectUtf8CodePage() { event("codepage"); }
-void setGermanLocale() { event("locale"); }
+// The German locale groups digits ("1.234.567"); the game must never let
+// that reach its files.
+void setGermanLocale() {
+    struct GermanNumbers : std::numpunct<char> {
+        char do_thousands_sep() const override { return '.'; }
+        char do_decimal_point() const override { return ','; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    std::locale::global(std::locale(std::locale::classic(), new GermanNumbers));
+    event("locale");
+}
 void clearScreen() { event("clear"); }
 void pauseMs(std::int64_t milliseconds) { event("pause " + std::to_string(milliseconds)); }
 void beginLineInput() { ++current.lineInputDepth; }

@@ -5,6 +5,7 @@
 //   {Golden} {Normal} {Green} {Red} {Yellow}   colour changes
 //   {clear} {key} {pause 3000} {font 55} {sound intro.wav}
 //   {fullscreen} {codepage} {locale}
+// The locale it sets groups digits, as the German one does.
 // quitProgram writes its farewell line, records {quit} and throws
 // ProgramQuit, so a test sees the end of the program without ending itself.
 #pragma once
