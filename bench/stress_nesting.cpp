@@ -69,8 +69,13 @@ int main(int argc, char** argv) {
     std::size_t mostRuns = 0;
     auto started = std::chrono::steady_clock::now();
     {
-        scripted::ScriptedSession session(input);
+        scripted::ScriptedSession session;
         scripted::script().keepTranscript = false;
+        std::istringstream typed(input);
+        scripted::script().nextLine = [&]() -> std::optional<std::string> {
+            std::string line;
+            return std::getline(typed, line) ? std::optional(line) : std::nullopt;
+        };
         try {
             runMenus();
         } catch (const ProgramQuit&) {

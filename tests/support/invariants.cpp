@@ -24,19 +24,6 @@ bool isValidSave(const std::string& bytes) {
     return std::regex_match(bytes, form);
 }
 
-// The numbers a number read takes from `line`, one after another as the game
-// reads them ("3+2+200" answers three prompts), each word on its own, since
-// a word before them may have been a name.
-std::vector<std::int32_t> numbersIn(const std::string& line) {
-    std::vector<std::int32_t> found;
-    std::istringstream words(line);
-    for (std::string word; words >> word;) {
-        std::istringstream numbers(word);
-        for (std::int32_t value = 0; numbers >> value;) found.push_back(value);
-    }
-    return found;
-}
-
 // Whether a number read takes all of `line` at once: a number and nothing
 // after it, or no number at all (the rest of the line is dropped then).
 bool holdsOneEntry(const std::string& line) {
@@ -44,27 +31,6 @@ bool holdsOneEntry(const std::string& line) {
     std::int32_t value = 0;
     return !(in >> value) || (in >> std::ws).eof();
 }
-
-// Standard input that asks for the next typed line whenever the game has
-// read everything typed so far.
-class StepInput : public std::streambuf {
-public:
-    explicit StepInput(std::function<std::optional<std::string>()> next) : next_(std::move(next)) {}
-
-protected:
-    int_type underflow() override {
-        std::optional<std::string> line = ended_ ? std::nullopt : next_();
-        if ((ended_ = !line)) return traits_type::eof();
-        line_ = *line + "\n";
-        setg(line_.data(), line_.data(), line_.data() + line_.size());
-        return traits_type::to_int_type(line_[0]);
-    }
-
-private:
-    std::function<std::optional<std::string>()> next_;
-    std::string line_;
-    bool ended_ = false;
-};
 
 struct Checker {
     std::optional<std::string> knownSave = readSmallFile("savegame.txt");
@@ -118,14 +84,21 @@ struct Checker {
     }
 
     // The program ends only by option 10, option 200, the end of input, or
-    // after a game started from the first menu.
+    // after a game started from the first menu. A 200 may stand anywhere in
+    // the last line: each word may hold numbers one after another, as the
+    // game reads them ("3+2+200" answers three prompts), and a word before
+    // them may have been a name.
     bool documentedEnd(Ending ending) const {
-        auto numbers = numbersIn(lastLine);
-        if (ending == Ending::Quit) {
-            return transcript().ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}") ||
-                   std::find(numbers.begin(), numbers.end(), 200) != numbers.end();
+        if (ending == Ending::Return) return transcript().ends_with(MenuEnd) && menuNesting().empty();
+        if (ending != Ending::Quit || transcript().ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}")) return true;
+        std::istringstream words(lastLine);
+        for (std::string word; words >> word;) {
+            std::istringstream numbers(word);
+            for (std::int32_t value = 0; numbers >> value;) {
+                if (value == 200) return true;
+            }
         }
-        return ending != Ending::Return || (transcript().ends_with(MenuEnd) && menuNesting().empty());
+        return false;
     }
 };
 
@@ -146,10 +119,8 @@ Outcome play(bool startIntro, const Next& next) {
         eofGiven = wait == Wait::Line && !line;
         return line;
     };
-    StepInput input([&] { return atWait(Wait::Line); });
-    std::streambuf* keyboard = std::cin.rdbuf(&input);
-    std::cin.clear();
     std::cin.exceptions(std::ios::badbit);  // lets Stop and Abort leave a read
+    scripted::script().nextLine = [&] { return atWait(Wait::Line); };
     scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
     try {
         if (startIntro) {
@@ -170,9 +141,8 @@ Outcome play(bool startIntro, const Next& next) {
         outcome.broken.push_back(std::string("the game threw: ") + error.what());
     }
     scripted::script().onKeyWait = nullptr;
+    scripted::script().nextLine = [] { return std::nullopt; };
     std::cin.exceptions(std::ios::goodbit);
-    std::cin.clear();
-    std::cin.rdbuf(keyboard);
 
     outcome.shown = transcript().substr(since);
     if (outcome.broken.empty() && outcome.ending != Ending::Aborted) {

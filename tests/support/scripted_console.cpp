@@ -35,8 +35,31 @@ private:
     std::string ConsoleScript::*target_;
 };
 
+// Standard input, a line from the script's nextLine at a time.
+class LineInput : public std::streambuf {
+public:
+    void restart() {
+        setg(nullptr, nullptr, nullptr);
+        ended_ = false;
+    }
+
+protected:
+    int_type underflow() override {
+        std::optional<std::string> line = ended_ ? std::nullopt : current.nextLine();
+        if ((ended_ = !line)) return traits_type::eof();
+        line_ = *line + "\n";
+        setg(line_.data(), line_.data(), line_.data() + line_.size());
+        return traits_type::to_int_type(line_[0]);
+    }
+
+private:
+    std::string line_;
+    bool ended_ = false;
+};
+
 AppendBuffer outBuffer(&ConsoleScript::transcript);
 AppendBuffer errBuffer(&ConsoleScript::errors);
+LineInput inBuffer;
 
 // Console events bypass the stream so that the run-away guard can throw
 // without the stream swallowing the exception.
@@ -52,10 +75,10 @@ void event(const std::string& text) {
 
 ConsoleScript& script() { return current; }
 
-ScriptedSession::ScriptedSession(const std::string& input)
-    : input_(input), savedOut_(std::cout.rdbuf(&outBuffer)), savedErr_(std::cerr.rdbuf(&errBuffer)),
-      savedIn_(std::cin.rdbuf(input_.rdbuf())) {
+ScriptedSession::ScriptedSession()
+    : savedOut_(std::cout.rdbuf(&outBuffer)), savedErr_(std::cerr.rdbuf(&errBuffer)), savedIn_(std::cin.rdbuf(&inBuffer)) {
     current = ConsoleScript{};
+    inBuffer.restart();
     std::cin.clear();
 }
 

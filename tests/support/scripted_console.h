@@ -11,8 +11,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 
 struct ProgramQuit {};
@@ -29,22 +29,24 @@ struct ConsoleScript {
     std::size_t transcriptLimit = 64 << 20;  // guards against run-away loops
     int lineInputDepth = 0;                  // begin/endLineInput balance
     std::function<void()> onKeyWait;         // runs at every key wait
+    // Asked for the next typed line whenever the game has read all typed so
+    // far (without its line end); nothing: standard input has ended.
+    std::function<std::optional<std::string>()> nextLine = [] { return std::nullopt; };
 };
 
 // The script of the console currently in use.
 ConsoleScript& script();
 
 // Routes std::cout, std::cerr and std::cin to a fresh script for its
-// lifetime. `input` is what the player types on standard input.
+// lifetime.
 class ScriptedSession {
 public:
-    explicit ScriptedSession(const std::string& input = "");
+    ScriptedSession();
     ~ScriptedSession();
     ScriptedSession(const ScriptedSession&) = delete;
     ScriptedSession& operator=(const ScriptedSession&) = delete;
 
 private:
-    std::istringstream input_;
     std::streambuf* savedOut_;
     std::streambuf* savedErr_;
     std::streambuf* savedIn_;
