@@ -6,14 +6,12 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <map>
 #include <poll.h>
 #include <regex>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-#include <utility>
 
 #include "support/work_folder.h"
 
@@ -122,9 +120,7 @@ std::size_t widestLine(const std::string& shown) {
 // of the story; colours as escape sequences, no line wider than the window,
 // and the terminal given back in line mode with echo.
 TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
-    ::setenv("SDL_AUDIODRIVER", "dummy", 1);  // sound errors would go past the wrapping
     TerminalGame game(80);
-    ::unsetenv("SDL_AUDIODRIVER");
     const std::string anyKey = "Drücke eine beliebige Taste, um fortzufahren.";
     const std::string key = "Drücke eine Taste, um fortzufahren.";
     const std::string menu = "\x1b[91m10. Spiel beenden\r\n\x1b[0m\r\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:";

@@ -1,9 +1,10 @@
 // libFuzzer target: savegame.txt, name.txt and permadeath.txt, each holding
-// the same arbitrary bytes, loaded into the game. Whatever was read is
-// written back by the game and read again unchanged.
-#include <cstdio>
+// the same arbitrary bytes, loaded into the game. The label holds no line
+// end, the name no white space, and what was read, written back by the game
+// and read again is unchanged.
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 
 #include "state/game_state.h"
 #include "state/player_files.h"
@@ -15,16 +16,8 @@ namespace {
 
 void require(bool holds, const char* what) {
     if (holds) return;
-    std::fprintf(stderr, "finding: %s\n", what);
+    std::cerr << "finding: " << what << "\n";
     std::abort();
-}
-
-GameState loadAll() {
-    game = GameState{};
-    require(loadGame(), "savegame.txt, a regular file, was not read");
-    loadPlayerName();
-    loadPermadeath();
-    return game;
 }
 
 }  // namespace
@@ -35,15 +28,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     scripted::ScriptedSession session;
+    auto loadAll = [] {
+        game = GameState{};
+        require(loadGame(), "savegame.txt, a regular file, was not read");
+        loadPlayerName();
+        loadPermadeath();
+        return game;
+    };
     const GameState read = loadAll();
-    require(read.checkpoint.find('\n') == std::string::npos, "the checkpoint label holds a line end");
-    require(read.playerName.find_first_of(" \t\n\v\f\r") == std::string::npos, "the name holds white space");
+    require(read.checkpoint.find('\n') == std::string::npos, "a line end in the label");
+    require(read.playerName.find_first_of(" \t\n\v\f\r") == std::string::npos, "white space in the name");
     saveGame();
     savePlayerName();
     savePermadeath();
     GameState again = loadAll();
-    // A label that ends in CR is not resumable anyway; the written line end takes it.
-    if (read.checkpoint.ends_with('\r')) again.checkpoint = read.checkpoint;
+    if (read.checkpoint.ends_with('\r')) again.checkpoint = read.checkpoint;  // the written line end takes a CR
     require(again == read, "what was read, written back and read again differs");
     return 0;
 }
