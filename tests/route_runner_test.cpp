@@ -41,7 +41,7 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 const std::map<std::string, char> Keywords{
     {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"end", 'w'},
-    {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"readonly", 'w'}};
+    {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"isdir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"readonly", 'w'}};
 const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link", "readonly"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
@@ -271,6 +271,8 @@ private:
         } else if (keyword == "file") {
             auto bytes = readSmallFile(text);
             if (bytes != line.second) fail(&line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
+        } else if (keyword == "isdir") {
+            if (!fs::is_directory(fs::symlink_status(text))) fail(&line, "no directory of that name");
         } else if (keyword == "nofile") {
             if (fs::is_regular_file(fs::symlink_status(text))) fail(&line, "the file exists");
         } else if (keyword == "err ?") {

@@ -1,6 +1,7 @@
 #include "state/save_file.h"
 
 #include <array>
+#include <filesystem>
 #include <iostream>
 
 #include "console/console.h"
@@ -36,6 +37,14 @@ void saveGame() {
         std::cout << "\nSpiel erfolgreich gespeichert.\n";
     } else {
         std::cout << "\nFehler beim Speichern des Spiels.\n";
+    }
+}
+
+void deleteSave() {
+    std::error_code error;
+    auto kind = std::filesystem::symlink_status(SaveFileName, error).type();
+    if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::symlink) {
+        std::filesystem::remove(SaveFileName, error);
     }
 }
 

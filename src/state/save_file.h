@@ -9,3 +9,7 @@ void saveGame();
 // Reads the save file into `game`. Without a readable file it says so, waits
 // for a key, sets the checkpoint "leer" and returns false.
 bool loadGame();
+
+// Deletes the save file. Anything else of that name (a directory, say) is
+// not the game's to delete and stays.
+void deleteSave();

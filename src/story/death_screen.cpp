@@ -1,7 +1,5 @@
 #include "story/death_screen.h"
 
-#include <cstdio>
-
 #include "state/game_state.h"
 #include "state/save_file.h"
 #include "story/scene.h"
@@ -19,7 +17,7 @@ void DeathScreen(int leadInLines, LeadSound leadSound, std::string_view keyPromp
     lineEnds(2);
     colour(TextColour::Normal);
     if (game.permadeath == 1) {
-        std::remove(SaveFileName);
+        deleteSave();
         game.checkpoint = Checkpoint::Empty;
     }
     if (clearSword) game.hasSword = 0;
