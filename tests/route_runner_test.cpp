@@ -40,9 +40,12 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 // text, w a word, = NAME = TEXT. Texts take escapes and ${NAME} macros.
 const std::map<std::string, char> Keywords{
     {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
-    {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"end", 'w'},
-    {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"isdir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"readonly", 'w'}};
-const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link", "readonly"};
+    {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
+    {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
+    {"readonly", 'w'}};
+const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link",
+                                      "readonly"};
+const std::set<std::string> EndWords{"quit", "eof", "return", "waiting"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -61,7 +64,9 @@ std::string expand(const std::string& written, const Macros& macros) {
             auto close = written.find('}', i);
             std::string name = written.substr(i + 2, close - i - 2);
             auto found = std::find_if(macros.rbegin(), macros.rend(), [&](const auto& m) { return m.first == name; });
-            if (close == std::string::npos || found == macros.rend()) throw std::invalid_argument("unknown macro " + name);
+            if (close == std::string::npos || found == macros.rend()) {
+                throw std::invalid_argument("unknown macro " + name);
+            }
             out += found->second;
             i = close;
         } else if (written[i] == '\\' && i + 1 < written.size()) {
@@ -87,7 +92,7 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
     if (how == 't' || how == 'a') line.first = expand(rest, macros);
     if (how == 't' && line.first.empty()) throw std::invalid_argument("empty text");
     if (how == 'w') line.first = rest;
-    if (how == 'w' && (rest.empty() || (keyword == "end" && !std::set<std::string>{"quit", "eof", "return", "waiting"}.contains(rest)))) {
+    if (how == 'w' && (rest.empty() || (keyword == "end" && !EndWords.contains(rest)))) {
         throw std::invalid_argument("missing or unknown word");
     }
     if (how == '=') {
@@ -170,10 +175,12 @@ std::vector<Route> loadRoutes(const fs::path& directory) {
 std::optional<std::string> fieldValue(const std::string& name) {
     static const std::map<std::string, std::int32_t GameState::*> numbers{
         {"nameEntryPending", &GameState::nameEntryPending}, {"nameGiven", &GameState::nameGiven},
-        {"health", &GameState::health}, {"hasSword", &GameState::hasSword}, {"ragnarRelation", &GameState::ragnarRelation},
-        {"ragnarStatus", &GameState::ragnarStatus}, {"bardRelation", &GameState::bardRelation},
-        {"bardStatus", &GameState::bardStatus}, {"reservedA", &GameState::reservedA}, {"reservedB", &GameState::reservedB},
-        {"wolfChoice", &GameState::wolfChoice}, {"permadeath", &GameState::permadeath}, {"menuChoice", &GameState::menuChoice}};
+        {"health", &GameState::health}, {"hasSword", &GameState::hasSword},
+        {"ragnarRelation", &GameState::ragnarRelation}, {"ragnarStatus", &GameState::ragnarStatus},
+        {"bardRelation", &GameState::bardRelation}, {"bardStatus", &GameState::bardStatus},
+        {"reservedA", &GameState::reservedA}, {"reservedB", &GameState::reservedB},
+        {"wolfChoice", &GameState::wolfChoice}, {"permadeath", &GameState::permadeath},
+        {"menuChoice", &GameState::menuChoice}};
     if (name == "menuDepth") return std::to_string(menuNesting().depth());
     if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
     if (name == "checkpoint") return game.checkpoint;
@@ -190,20 +197,22 @@ public:
 
     void run() {
         if (!setUp()) return;
-        auto outcome = invariants::play(startIntro_, [this](Wait wait, const std::string& shown) { return atWait(wait, shown); });
+        auto outcome = invariants::play(startIntro_, [this](Wait wait, const std::string& shown) {
+            return atWait(wait, shown);
+        });
         for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
+        if (outcome.ending == Ending::Aborted) return;
         // The checks since the last action, if the game ended before it waited again.
         for (std::size_t cursor = 0; next_ < lines_.size(); ++next_) {
             if (isAction(lines_[next_].keyword)) {
-                if (outcome.ending != Ending::Aborted) fail(&lines_[next_], "the game has already ended here", outcome.shown);
+                fail(&lines_[next_], "the game has already ended here", outcome.shown);
                 return;
             }
             check(lines_[next_], outcome.shown, cursor);
         }
+        const std::string& ending = EndingNames.at(outcome.ending);
         for (const Line& line : lines_) {
-            if (line.keyword == "end" && outcome.ending != Ending::Aborted && line.first != EndingNames.at(outcome.ending)) {
-                fail(&line, "the game ended with `" + EndingNames.at(outcome.ending) + "`");
-            }
+            if (line.keyword == "end" && line.first != ending) fail(&line, "the game ended with `" + ending + "`");
         }
     }
 
@@ -261,23 +270,33 @@ private:
         } else if (keyword == "!") {
             if (shown.find(text) != std::string::npos) fail(&line, "printed, but must not be", shown);
         } else if (keyword == "=") {
-            auto at = static_cast<std::size_t>(std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin());
-            if (shown != text) fail(&line, "the output differs from here on:\n  expected: " + text.substr(at, 200) + "\n  printed:  " + shown.substr(at, 200), shown);
+            auto differ = std::mismatch(shown.begin(), shown.end(), text.begin(), text.end()).first - shown.begin();
+            auto at = static_cast<std::size_t>(differ);
+            if (shown != text) {
+                fail(&line, "the output differs from here on:\n  expected: " + text.substr(at, 200) +
+                                "\n  printed:  " + shown.substr(at, 200), shown);
+            }
         } else if (keyword == "colour") {
             if (scripted::script().colour != text) fail(&line, "the colour in force is " + scripted::script().colour);
         } else if (keyword == "state") {
             auto value = fieldValue(text);
-            if (value != line.second) fail(&line, value ? "the field holds `" + *value + "`" : "no such GameState field");
+            if (value != line.second) {
+                fail(&line, value ? "the field holds `" + *value + "`" : "no such GameState field");
+            }
         } else if (keyword == "file") {
             auto bytes = readSmallFile(text);
-            if (bytes != line.second) fail(&line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
+            if (bytes != line.second) {
+                fail(&line, bytes ? "the file holds:\n-----\n" + *bytes + "\n-----" : "the file does not exist");
+            }
         } else if (keyword == "isdir") {
             if (!fs::is_directory(fs::symlink_status(text))) fail(&line, "no directory of that name");
         } else if (keyword == "nofile") {
             if (fs::is_regular_file(fs::symlink_status(text))) fail(&line, "the file exists");
         } else if (keyword == "err ?") {
             const std::string& errors = scripted::script().errors;
-            if (errors.find(text, errorStart_) == std::string::npos) fail(&line, "standard error received:\n" + errors.substr(errorStart_));
+            if (errors.find(text, errorStart_) == std::string::npos) {
+                fail(&line, "standard error received:\n" + errors.substr(errorStart_));
+            }
         } else if (keyword == "put" && lastAction_ != nullptr) {
             std::ofstream(text, std::ios::binary) << line.second;
         }
@@ -288,8 +307,11 @@ private:
     bool fail(const Line* line, const std::string& why, std::optional<std::string> shown = std::nullopt) {
         std::string message = (line != nullptr ? line->source + "\n" : "") + "  " + why;
         if (shown) {
-            std::string since = lastAction_ ? "`" + lastAction_->source + "` (line " + std::to_string(lastAction_->number) + ")" : "the start";
-            message += "\n  output since " + since + ":\n-----\n" + shown->substr(shown->size() - std::min<std::size_t>(shown->size(), 1800)) + "\n-----";
+            std::string since = lastAction_ != nullptr
+                                    ? "`" + lastAction_->source + "` (line " + std::to_string(lastAction_->number) + ")"
+                                    : "the start";
+            std::string tail = shown->substr(shown->size() - std::min<std::size_t>(shown->size(), 1800));
+            message += "\n  output since " + since + ":\n-----\n" + tail + "\n-----";
         }
         ADD_FAILURE_AT(route_.file.c_str(), line != nullptr ? line->number : route_.number) << message;
         return false;

@@ -48,6 +48,8 @@ TEST_F(StateFilesTest, AHugeFileIsReadToItsFirstMebibyteAndReplacedWhole) {
     EXPECT_EQ(fileBytes("savegame.txt"), "zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n0\n0\n1\n");
     EXPECT_EQ(fileBytes("name.txt"), "Neu\n");
     EXPECT_EQ(fileBytes("permadeath.txt"), "1\n");
-    for (const char* file : Files) EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    for (const char* file : Files) {
+        EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write) << file;
+    }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3);
 }

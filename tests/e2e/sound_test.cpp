@@ -37,8 +37,8 @@ TEST(Sounds, EightDeterministicCleanPcmFiles) {
                                          little(16, 2) + "data" + little(dataSize, 4));
         std::vector<int> samples;
         for (std::size_t at = 44; at + 1 < wav.size(); at += 2) {
-            auto bits = static_cast<std::uint16_t>(static_cast<unsigned char>(wav[at]) | static_cast<unsigned char>(wav[at + 1]) << 8);
-            samples.push_back(static_cast<std::int16_t>(bits));
+            auto low = static_cast<unsigned char>(wav[at]), high = static_cast<unsigned char>(wav[at + 1]);
+            samples.push_back(static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8)));
         }
         EXPECT_GE(samples.size(), 44100u / 2);
         EXPECT_LE(samples.size(), 44100u * 4);
@@ -70,7 +70,8 @@ TEST(SdlSound, PlaysReplacesReportsAndQuitsCleanly) {
     const Case cases[] = {
         {"dummy", "intro.wav", "intro.wav: intro.wav\n", 0},
         {"dummy", "intro.wav erfolg.wav", "intro.wav: intro.wav\nerfolg.wav: erfolg.wav\n", 0},
-        {"dummy", "missing.wav junk.wav cut.wav erfolg.wav", "missing.wav: \njunk.wav: \ncut.wav: \nerfolg.wav: erfolg.wav\n", 3},
+        {"dummy", "missing.wav junk.wav cut.wav erfolg.wav",
+         "missing.wav: \njunk.wav: \ncut.wav: \nerfolg.wav: erfolg.wav\n", 3},
         {"no-such-driver", "intro.wav erfolg.wav", "intro.wav: \nerfolg.wav: \n", 2},
     };
     WorkFolder folder("hulgor-sdl");
@@ -80,7 +81,8 @@ TEST(SdlSound, PlaysReplacesReportsAndQuitsCleanly) {
     std::ofstream("cut.wav", std::ios::binary) << fileBytes("intro.wav").substr(0, 12) << "garbage";  // no format chunk
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.driver) + ": " + c.files);
-        std::string command = "SDL_AUDIODRIVER=" + std::string(c.driver) + " '" HULGOR_SOUND_PROBE "' " + c.files + " >out.txt 2>err.txt";
+        std::string command =
+            "SDL_AUDIODRIVER=" + std::string(c.driver) + " '" HULGOR_SOUND_PROBE "' " + c.files + " >out.txt 2>err.txt";
         int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
         EXPECT_EQ(fileBytes("out.txt"), c.shown + "Das Programm wird beendet...\n");

@@ -46,7 +46,8 @@ const std::vector<Case> cases{
     {"a centred line that fits", std::string(29, ' ') + "Ein Spiel von Tamlowen...\n",
      "Ein Spiel von\nTamlowen...\n", "", ""},
     {"a centred line re-centred", Red + std::string(39, ' ') + Saves + "\n",
-     Red + "Dieses Spiel\nspeichert\nautomatisch in\nbestimmten\nAbständen.\n", Red + std::string(10, ' ') + Saves + "\n", ""},
+     Red + "Dieses Spiel\nspeichert\nautomatisch in\nbestimmten\nAbständen.\n",
+     Red + std::string(10, ' ') + Saves + "\n", ""},
     {"a centred prompt", std::string(53, ' ') + "Drücke eine beliebige Taste...\n",
      "Drücke eine\nbeliebige Taste...\n", std::string(25, ' ') + "Drücke eine beliebige Taste...\n", ""},
     {"trailing blanks", "Der Wikinger lacht spöttisch. \n", "Der Wikinger lacht\nspöttisch. \n", "", ""},
@@ -67,7 +68,8 @@ TEST(LineWrap, WrapsEachCaseAtEachWidth) {
                 if (!byteByByte) screen.wrap.write(c.text);
                 for (char byte : byteByByte ? c.text : "") screen.wrap.write(std::string_view(&byte, 1));
                 screen.wrap.flush();
-                EXPECT_EQ(screen.shown, expected.empty() ? c.text : expected) << c.what << " at " << width << byteByByte;
+                EXPECT_EQ(screen.shown, expected.empty() ? c.text : expected)
+                    << c.what << " at " << width << (byteByByte ? ", byte by byte" : "");
             }
         }
     }
@@ -96,7 +98,8 @@ TEST(LineWrap, ColumnCarriesOverUntilTheLineStartsAgain) {
     screen.width = 40;
     screen.wrap.write("Zwölf große Bären aß Äpfel, Birnen und Nüsse.\n");
     EXPECT_EQ(screen.shown, "Dir gegenüber sitzt ein bärtiger Mann, der dich an einen Wikinger aus einer\n"
-                            "billigen Fernsehserie erinnert. Er mustert dich.\nZwölf große Bären aß Äpfel, Birnen und\nNüsse.\n");
+                            "billigen Fernsehserie erinnert. Er mustert dich.\n"
+                            "Zwölf große Bären aß Äpfel, Birnen und\nNüsse.\n");
 }
 
 TEST(TerminalKeys, OneKeyIsOneKeyPress) {
@@ -123,5 +126,7 @@ TEST(TerminalPause, NeverShorterThanAskedEvenWhenSleepsReturnEarly) {
         fake += duration_cast<nanoseconds>(length) / 2;
     });
     EXPECT_GE(fake - steady_clock::time_point{}, 3000ms);
-    EXPECT_EQ(sleeps, (std::vector<milliseconds>{3000ms, 1500ms, 750ms, 375ms, 188ms, 94ms, 47ms, 23ms, 12ms, 6ms, 3ms, 1ms, 1ms}));
+    const std::vector<milliseconds> expected{3000ms, 1500ms, 750ms, 375ms, 188ms, 94ms, 47ms,
+                                             23ms,   12ms,   6ms,   3ms,   1ms,   1ms};
+    EXPECT_EQ(sleeps, expected);
 }

@@ -25,7 +25,7 @@ void require(bool holds, const char* what) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const WorkFolder folder("hulgor-fuzz-files");
     for (const char* name : {SaveFileName, NameFileName, PermadeathFileName}) {
-        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        std::ofstream(name, std::ios::binary) << std::string_view(reinterpret_cast<const char*>(data), size);
     }
     scripted::ScriptedSession session;
     auto loadAll = [] {

@@ -46,15 +46,17 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
         scripted::ScriptedSession session;
         scripted::script().transcriptLimit = 16 << 20;
         int waits = 0;
-        outcome = invariants::play((start & 1) != 0, [&](invariants::Wait, const std::string&) -> std::optional<std::string> {
+        auto next = [&](invariants::Wait, const std::string&) -> std::optional<std::string> {
             if (++waits > maxWaits) throw invariants::Stop{};
             std::string line;
             return std::getline(typed, line) ? std::optional(line) : std::nullopt;
-        });
+        };
+        outcome = invariants::play((start & 1) != 0, next);
         shown = scripted::script().transcript;
     }
     if (outcome.broken.empty()) return true;
-    std::cerr << "transcript, last part:\n" << shown.substr(shown.size() - std::min<std::size_t>(shown.size(), 3000)) << "\n";
+    shown.erase(0, shown.size() - std::min<std::size_t>(shown.size(), 3000));
+    std::cerr << "transcript, last part:\n" << shown << "\n";
     for (const std::string& what : outcome.broken) std::cerr << "finding: " << what << "\n";
     return false;
 }
@@ -65,9 +67,8 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const WorkFolder folder("hulgor-fuzz-session");
-    if (!playSession(folder, std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 4097)), 400)) {
-        std::abort();
-    }
+    std::string bytes(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 4097));
+    if (!playSession(folder, bytes, 400)) std::abort();
     return 0;
 }
 
@@ -95,7 +96,7 @@ int main(int argc, char** argv) {
             else bytes += odd[below(std::size(odd))] + "\n";
         }
         if (playSession(folder, bytes, 2000)) ++clean;
-        else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << ") typed:\n" << bytes.substr(1);
+        else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << "):\n" << &bytes[1];
     }
     std::cout << clean << " of " << games << " games clean (seed " << seed << ")\n";
     return clean == games ? 0 : 1;

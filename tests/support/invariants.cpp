@@ -44,11 +44,13 @@ struct Checker {
         const std::string& all = transcript();
         // A dead game says nothing more: after the death screen's key comes the title menu.
         const std::string menuStart = "{clear}{font 55}";
-        for (auto at = all.find("DU BIST TOT.\n", deathsChecked); at != std::string::npos; at = all.find("DU BIST TOT.\n", at + 1)) {
+        const std::string death = "DU BIST TOT.\n";
+        for (auto at = all.find(death, deathsChecked); at != std::string::npos; at = all.find(death, at + 1)) {
             auto key = all.find("{key}", at);
             std::string after = key == std::string::npos ? "" : all.substr(key + 5, menuStart.size());
             if (!menuStart.starts_with(after)) {
-                broken.push_back("invariant: after a death screen's key the title menu must follow, not `" + after + "...`");
+                broken.push_back("invariant: after a death screen's key the title menu must follow, not `" + after +
+                                 "...`");
             }
             if (after.size() < menuStart.size()) break;  // checked again once more is printed
             deathsChecked = at + 1;
@@ -71,7 +73,8 @@ struct Checker {
             block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
             std::string again = std::regex_replace(shown, ColourEvent, "");
             if (holdsOneEntry(*typed) ? !again.ends_with(block) : again.find(block) == std::string::npos) {
-                broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" + block);
+                broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" +
+                                 block);
             }
         }
         blockBeforeRead = wait == Wait::Line ? std::optional(shown) : std::nullopt;
@@ -90,7 +93,8 @@ struct Checker {
     // them may have been a name.
     bool documentedEnd(Ending ending) const {
         if (ending == Ending::Return) return transcript().ends_with(MenuEnd) && menuNesting().empty();
-        if (ending != Ending::Quit || transcript().ends_with("\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}")) return true;
+        const std::string optionTen = "\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}";
+        if (ending != Ending::Quit || transcript().ends_with(optionTen)) return true;
         std::istringstream words(lastLine);
         for (std::string word; words >> word;) {
             std::istringstream numbers(word);
@@ -147,7 +151,9 @@ Outcome play(bool startIntro, const Next& next) {
     outcome.shown = transcript().substr(since);
     if (outcome.broken.empty() && outcome.ending != Ending::Aborted) {
         checker.check(std::nullopt, outcome.shown, outcome.broken);
-        if (!checker.documentedEnd(outcome.ending)) outcome.broken.push_back("invariant: the program ended in a way it never should");
+        if (!checker.documentedEnd(outcome.ending)) {
+            outcome.broken.push_back("invariant: the program ended in a way it never should");
+        }
     }
     return outcome;
 }

@@ -76,7 +76,9 @@ void event(const std::string& text) {
 ConsoleScript& script() { return current; }
 
 ScriptedSession::ScriptedSession()
-    : savedOut_(std::cout.rdbuf(&outBuffer)), savedErr_(std::cerr.rdbuf(&errBuffer)), savedIn_(std::cin.rdbuf(&inBuffer)) {
+    : savedOut_(std::cout.rdbuf(&outBuffer)),
+      savedErr_(std::cerr.rdbuf(&errBuffer)),
+      savedIn_(std::cin.rdbuf(&inBuffer)) {
     current = ConsoleScript{};
     inBuffer.restart();
     std::cin.clear();

@@ -31,7 +31,8 @@ public:
     ~WorkFolder() {
         std::error_code ignored;
         std::filesystem::current_path(previous_, ignored);
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(folder_, ignored);
     }
     WorkFolder(const WorkFolder&) = delete;
@@ -39,7 +40,9 @@ public:
 
     // Removes everything in the folder.
     void empty() const {
-        for (const auto& entry : std::filesystem::directory_iterator(folder_)) std::filesystem::remove_all(entry.path());
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            std::filesystem::remove_all(entry.path());
+        }
     }
 
 private:
