@@ -1,7 +1,6 @@
 // What every game on the scripted console must respect, whatever the player
 // does, and one way to play a game with each of it checked at every wait.
-// Used by the route player, the menu-nesting test, the fuzz target and the
-// random player.
+// Used by the route runner, the session fuzz target and the random player.
 #pragma once
 
 #include <functional>
@@ -32,6 +31,5 @@ struct Outcome {
 // first title menu, and checks every invariant at every wait and at the
 // end. The game is stopped at the first wait where one is broken.
 Outcome play(bool startIntro, const Next& next);
-
 
 }  // namespace invariants
