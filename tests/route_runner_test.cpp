@@ -3,6 +3,7 @@
 // game's invariants are checked at every step. A failed check is reported
 // at its line of the route file, with the output since the last action.
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
@@ -120,12 +121,20 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
         routes.push_back({file, name, testName, number, {}});
     };
     std::istringstream lines(fileBytes(file));
-    int number = 0, times = 0;
+    int number = 0, repeatNumber = 0;
+    long times = 0;
     std::size_t repeatFrom = std::string::npos;  // where the lines of an open repeat begin
+    auto closeRepeat = [&] {
+        if (repeatFrom != std::string::npos) {
+            routes.back().lines.push_back({"", "repeat without done", "", repeatNumber, "repeat"});
+        }
+        repeatFrom = std::string::npos;
+    };
     for (std::string written; std::getline(lines, written);) {
         std::string line = trim(written);
         if (++number, line.empty() || line[0] == '#') continue;
         if (line.starts_with("===")) {
+            closeRepeat();
             startRoute(trim(line.substr(3)), number);
             continue;
         }
@@ -137,20 +146,23 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
             if (routes.empty()) throw std::invalid_argument("only lets may come before the first ===");
             std::vector<Line>& into = routes.back().lines;
             if (line.starts_with("repeat ") && repeatFrom == std::string::npos) {
+                times = std::strtol(line.c_str() + 7, nullptr, 10);
+                if (times < 1 || times > 10000) throw std::invalid_argument("repeat 1 to 10000 times");
                 repeatFrom = into.size();
-                times = std::stoi(line.substr(7));
+                repeatNumber = number;
             } else if (line == "done" && repeatFrom != std::string::npos) {
                 std::vector<Line> body(into.begin() + static_cast<std::ptrdiff_t>(repeatFrom), into.end());
-                for (int i = 1; i < times; ++i) into.insert(into.end(), body.begin(), body.end());
+                for (long i = 1; i < times; ++i) into.insert(into.end(), body.begin(), body.end());
                 repeatFrom = std::string::npos;
             } else {
                 into.push_back(parseLine(line, number, macros));
             }
-        } catch (const std::exception& error) {  // invalid_argument, or stoi's out_of_range
+        } catch (const std::invalid_argument& error) {
             if (routes.empty()) startRoute("file header", number);
             routes.back().lines.push_back({"", error.what(), "", number, line});
         }
     }
+    closeRepeat();
     return routes;
 }
 
