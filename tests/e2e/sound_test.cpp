@@ -10,6 +10,7 @@
 
 namespace {
 
+// `value` as `size` little-endian bytes, as a WAV header holds its numbers.
 std::string little(std::uint32_t value, int size) {
     std::string bytes;
     for (int i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xff);
