@@ -46,7 +46,6 @@ const std::map<std::string, char> Keywords{
     {"readonly", 'w'}};
 const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link",
                                       "readonly"};
-const std::set<std::string> EndWords{"quit", "eof", "return", "waiting"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -93,7 +92,10 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
     if (how == 't' || how == 'a') line.first = expand(rest, macros);
     if (how == 't' && line.first.empty()) throw std::invalid_argument("empty text");
     if (how == 'w') line.first = rest;
-    if (how == 'w' && (rest.empty() || (keyword == "end" && !EndWords.contains(rest)))) {
+    bool ending = std::any_of(EndingNames.begin(), EndingNames.end(), [&](const auto& name) {
+        return name.first != Ending::Aborted && name.second == rest;
+    });
+    if (how == 'w' && (rest.empty() || (keyword == "end" && !ending))) {
         throw std::invalid_argument("missing or unknown word");
     }
     if (how == '=') {
