@@ -10,11 +10,14 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
+
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
-#include "support/game_fixture.h"
 #include "support/invariants.h"
+#include "support/scripted_console.h"
+#include "support/work_folder.h"
 
 namespace {
 
@@ -43,9 +46,9 @@ const std::map<std::string, char> Keywords{
     {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
     {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
-    {"readonly", 'w'}};
+    {"chmod", '='}, {"grow", '='}, {"mode", '='}, {"files", 'a'}};
 const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link",
-                                      "readonly"};
+                                      "chmod", "grow"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -198,6 +201,8 @@ std::optional<std::string> fieldValue(const std::string& name) {
     if (name == "menuDepth") return std::to_string(menuNesting().depth());
     if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
     if (name == "checkpoint") return game.checkpoint;
+    if (name == "checkpointBytes") return std::to_string(game.checkpoint.size());
+    if (name == "playerNameBytes") return std::to_string(game.playerName.size());
     if (name == "playerName") return game.playerName;
     if (numbers.contains(name)) return std::to_string(game.*numbers.at(name));
     return std::nullopt;
@@ -249,7 +254,8 @@ private:
             else if (keyword == "dir") fs::create_directory(line.first);
             else if (keyword == "fifo") ::mkfifo(line.first.c_str(), 0600);
             else if (keyword == "link") fs::create_symlink(line.second, line.first);
-            else if (keyword == "readonly") fs::permissions(line.first, fs::perms::owner_read);
+            else if (keyword == "chmod") fs::permissions(line.first, fs::perms(std::stoul(line.second, nullptr, 8)));
+            else if (keyword == "grow") fs::resize_file(line.first, std::stoull(line.second));
         }
         return true;
     }
@@ -306,6 +312,16 @@ private:
             if (!fs::is_directory(fs::symlink_status(text))) fail(&line, "no directory of that name");
         } else if (keyword == "nofile") {
             if (fs::is_regular_file(fs::symlink_status(text))) fail(&line, "the file exists");
+        } else if (keyword == "mode") {
+            std::ostringstream mode;
+            mode << std::oct << (static_cast<unsigned>(fs::status(text).permissions()) & 0777);
+            if (mode.str() != line.second) fail(&line, "the mode is " + mode.str());
+        } else if (keyword == "files") {
+            std::set<std::string> names;  // in name order
+            for (const auto& entry : fs::directory_iterator(".")) names.insert(entry.path().filename());
+            std::string listed;
+            for (const std::string& name : names) listed += (listed.empty() ? "" : " ") + name;
+            if (listed != text) fail(&line, "the folder holds: " + listed);
         } else if (keyword == "err ?") {
             const std::string& errors = scripted::script().errors;
             if (errors.find(text, errorStart_) == std::string::npos) {
@@ -339,7 +355,14 @@ private:
     std::size_t errorStart_ = 0;
 };
 
-class RouteTest : public GameTest, public ::testing::WithParamInterface<Route> {};
+// Each route in a working folder of its own, with a fresh GameState.
+class RouteTest : public ::testing::TestWithParam<Route> {
+protected:
+    RouteTest() { game = GameState{}; }
+
+    WorkFolder folder{"hulgor-test"};
+    scripted::ScriptedSession session;
+};
 
 TEST_P(RouteTest, Plays) { Player(GetParam()).run(); }
 
