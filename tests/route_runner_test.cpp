@@ -201,9 +201,9 @@ std::optional<std::string> fieldValue(const std::string& name) {
     if (name == "menuDepth") return std::to_string(menuNesting().depth());
     if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
     if (name == "checkpoint") return game.checkpoint;
+    if (name == "playerName") return game.playerName;
     if (name == "checkpointBytes") return std::to_string(game.checkpoint.size());
     if (name == "playerNameBytes") return std::to_string(game.playerName.size());
-    if (name == "playerName") return game.playerName;
     if (numbers.contains(name)) return std::to_string(game.*numbers.at(name));
     return std::nullopt;
 }
@@ -247,15 +247,19 @@ private:
             if (ended && isAction(keyword)) return fail(&line, "an action after `end`");
             ended = ended || keyword == "end";
             acted = acted || isAction(keyword);
-            if (keyword == "start intro") startIntro_ = true;
-            else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
-            else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
-            else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
-            else if (keyword == "dir") fs::create_directory(line.first);
-            else if (keyword == "fifo") ::mkfifo(line.first.c_str(), 0600);
-            else if (keyword == "link") fs::create_symlink(line.second, line.first);
-            else if (keyword == "chmod") fs::permissions(line.first, fs::perms(std::stoul(line.second, nullptr, 8)));
-            else if (keyword == "grow") fs::resize_file(line.first, std::stoull(line.second));
+            try {  // a bad number or a missing file fails the route at its line
+                if (keyword == "start intro") startIntro_ = true;
+                else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
+                else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
+                else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
+                else if (keyword == "dir") fs::create_directory(line.first);
+                else if (keyword == "fifo") ::mkfifo(line.first.c_str(), 0600);
+                else if (keyword == "link") fs::create_symlink(line.second, line.first);
+                else if (keyword == "chmod") fs::permissions(line.first, fs::perms(std::stoul(line.second, {}, 8)));
+                else if (keyword == "grow") fs::resize_file(line.first, std::stoull(line.second));
+            } catch (const std::exception& error) {
+                return fail(&line, std::string("cannot set this up: ") + error.what());
+            }
         }
         return true;
     }
