@@ -1,12 +1,14 @@
 // The terminal console's pure pieces: wrapping text at blanks to the
-// window's width, where a key press ends, and the pause loop. (Colour
-// sequences and key waits are checked on the real binary.)
+// window's width, the columns a character takes, where a key press ends, and
+// the pause loop. (Colour sequences and key waits are checked on the real
+// binary.)
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "console/display_width.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
 #include "console/terminal_keys.h"
@@ -100,6 +102,28 @@ TEST(LineWrap, ColumnCarriesOverUntilTheLineStartsAgain) {
     EXPECT_EQ(screen.shown, "Dir gegenüber sitzt ein bärtiger Mann, der dich an einen Wikinger aus einer\n"
                             "billigen Fernsehserie erinnert. Er mustert dich.\n"
                             "Zwölf große Bären aß Äpfel, Birnen und\nNüsse.\n");
+}
+
+// Characters at the edges of the width tables, and whole texts with escape
+// sequences, combining marks and broken UTF-8.
+TEST(DisplayWidth, CountsColumnsAsTerminalsDo) {
+    const std::vector<std::pair<char32_t, std::size_t>> characters{
+        {U'A', 1}, {U'ä', 1}, {0x1B, 0}, {0x9F, 0}, {0xAD, 1},             // soft hyphen: shown
+        {0x0300, 0}, {0x0301, 0}, {0x036F, 0}, {0x0370, 1},                // combining accents
+        {0x200A, 1}, {0x200B, 0}, {0x200D, 0}, {0x200F, 0}, {0x2010, 1},   // zero-width space to joiner
+        {0x10FF, 1}, {0x1100, 2}, {0x115F, 2}, {0x1160, 0}, {0x11FF, 0},   // Hangul lead, vowels, finals
+        {0x3042, 2}, {0xFF21, 2}, {0xFF61, 1}, {0x1F600, 2}, {0x1F64F, 2}, // hiragana, fullwidth, emoji
+        {0xFE0F, 0}, {0xE0100, 0}, {0xE01EF, 0}, {0xE01F0, 1},             // variation selectors
+        {0xE000, 1}, {0x0378, 1}, {0x10FFFF, 1},                           // private use, unassigned
+    };
+    for (const auto& [codePoint, columns] : characters) {
+        EXPECT_EQ(displayWidth(codePoint), columns) << "U+" << std::hex << static_cast<unsigned>(codePoint);
+    }
+    const std::vector<std::pair<std::string, std::size_t>> texts{
+        {"", 0}, {"Zwölf Bären", 11}, {"\x1b[91m竜\x1b[0m\t", 2}, {"Rene\u0301", 4}, {"🐺 🐉", 5},
+        {"\xff", 1}, {"\xc3(", 2}, {"\xe0\x80\x80", 1}, {"\xc3\xa4\x80", 1}, {"a\x80", 1},  // broken UTF-8
+    };
+    for (const auto& [text, columns] : texts) EXPECT_EQ(displayColumns(text), columns) << text;
 }
 
 TEST(TerminalKeys, OneKeyIsOneKeyPress) {
