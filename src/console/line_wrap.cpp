@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "console/display_width.h"
+
 namespace {
 
 enum class Kind { Blank, Visible, Invisible };
@@ -10,36 +12,15 @@ enum class Kind { Blank, Visible, Invisible };
 struct Token {
     std::string_view bytes;
     Kind kind;
+    std::size_t columns;  // a visible character takes 0 (a combining mark), 1 or 2
 };
 
-// One blank, one character (a UTF-8 sequence, one column wide), or something
-// that takes no column: an escape sequence, a control byte, a stray byte.
+// One blank, one character (a UTF-8 sequence), or something that takes no
+// column: an escape sequence, a control byte, a stray byte.
 Token tokenAt(std::string_view text, std::size_t at) {
-    auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    Kind kind = Kind::Visible;
-    if (lead == ' ') {
-        kind = Kind::Blank;
-    } else if (lead == 0x1B) {
-        kind = Kind::Invisible;
-        if (at + 1 < text.size()) {
-            length = 2;
-            if (text[at + 1] == '[') {
-                while (at + length < text.size()) {
-                    auto byte = static_cast<unsigned char>(text[at + length++]);
-                    if (byte >= 0x40 && byte <= 0x7E) break;
-                }
-            }
-        }
-    } else if (lead < 0x20 || lead == 0x7F || (lead & 0xC0) == 0x80) {
-        kind = Kind::Invisible;
-    } else if (lead >= 0xC0) {
-        while (at + length < text.size() && length < 4 &&
-               (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
-            ++length;
-        }
-    }
-    return {text.substr(at, length), kind};
+    if (text[at] == ' ') return {text.substr(at, 1), Kind::Blank, 1};
+    TextPiece piece = textPieceAt(text, at);
+    return {text.substr(at, piece.length), piece.character ? Kind::Visible : Kind::Invisible, piece.columns};
 }
 
 template <typename Visit>
@@ -128,7 +109,7 @@ void LineWrap::layout(std::string_view line) {
         forEachToken(line.substr(at), [&](const Token& token) {
             if (token.kind == Kind::Blank) ++blanksAfter;
             if (token.kind == Kind::Visible) {
-                textWidth += blanksAfter + 1;
+                textWidth += blanksAfter + token.columns;
                 blanksAfter = 0;
             }
         });
@@ -154,7 +135,7 @@ void LineWrap::layout(std::string_view line) {
             return;
         }
         word += token.bytes;
-        if (token.kind == Kind::Visible) ++wordWidth;
+        wordWidth += token.columns;
     });
     if (!word.empty()) {
         placeWord(pendingBlanks, word, wordWidth);
@@ -185,10 +166,12 @@ void LineWrap::placeWord(std::size_t blankCount, std::string_view word, std::siz
     }
     if (column_ + wordWidth > width_) {
         // Longer than a whole line (or the rest of a word already shown):
-        // split it at the window's edge.
+        // split it at the window's edge. A wide character that would cross
+        // the edge starts the next line; a combining mark stays on the line
+        // of the character it sits on.
         forEachToken(word, [&](const Token& token) {
-            if (token.kind == Kind::Visible && column_ >= width_) newLine();
-            emit(token.bytes, token.kind == Kind::Visible ? 1 : 0);
+            if (token.columns > 0 && column_ > 0 && column_ + token.columns > width_) newLine();
+            emit(token.bytes, token.columns);
         });
     } else {
         emit(word, wordWidth);

@@ -12,7 +12,7 @@
 
 class LineWrap {
 public:
-    // The window's width in characters; 0 when unknown (nothing is wrapped).
+    // The window's width in columns; 0 when unknown (nothing is wrapped).
     using WidthSource = std::function<std::size_t()>;
     using Sink = std::function<void(std::string_view)>;
 

@@ -55,6 +55,18 @@ const std::vector<Case> cases{
     {"trailing blanks", "Der Wikinger lacht spöttisch. \n", "Der Wikinger lacht\nspöttisch. \n", "", ""},
     {"a prompt without a line end", "Gib deinen Namen ein: ", "Gib deinen Namen\nein: ", "", ""},
     {"explicit blank lines", "\n\nEins\n\n\nZwei\n", "", "", ""},
+    {"East Asian characters take two columns", "霧の森を抜けると山の上に竜が住んでいた。\n",
+     "霧の森を抜けると山の\n上に竜が住んでいた。\n", "", ""},
+    {"emoji take two columns", "Die Wölfe 🐺🐺🐺 heulen, der Drache 🐉 faucht.\n",
+     "Die Wölfe 🐺🐺🐺\nheulen, der Drache\n🐉 faucht.\n", "", ""},
+    {"a combining accent takes none", "Rene\u0301 sah große Bären aß Äpfel.\n",
+     "Rene\u0301 sah große Bären\naß Äpfel.\n", "", ""},
+    {"a combining accent stays on its letter", "Aaaaaaaaaaaaaaaaaaae\u0301eeeh!\n",
+     "Aaaaaaaaaaaaaaaaaaae\u0301\neeeh!\n", "", ""},
+    {"a wide character does not straddle the edge", "Aaaaaaaaaaaaaaaaaaa竜の叫び!\n",
+     "Aaaaaaaaaaaaaaaaaaa\n竜の叫び!\n", "", ""},
+    {"a centred line of wide characters", std::string(60, ' ') + "ハルゴル 野蛮人の物語\n",
+     "ハルゴル\n野蛮人の物語\n", std::string(29, ' ') + "ハルゴル 野蛮人の物語\n", ""},
 };
 
 }  // namespace
