@@ -1,20 +1,15 @@
 // The console on a terminal (Linux, macOS): ANSI colours and clearing on
-// standard output, keys read raw from the controlling terminal.
-#include <atomic>
-#include <cctype>
+// standard output, keys read one by one from the controlling terminal.
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
 #include <locale>
 #include <poll.h>
-#include <pthread.h>
-#include <sys/ioctl.h>
 #include <string>
-#include <termios.h>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -22,64 +17,41 @@
 #include "console/console.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
+#include "console/terminal.h"
 #include "console/terminal_keys.h"
 
 namespace {
 
-// Everything the signal handlers need is plain data set up once.
-struct Terminal {
-    int tty = -1;            // the controlling terminal, or -1 without one
-    bool outputIsTerminal = false;
-    termios original{};      // the mode the player's terminal had at start
-    termios quiet{};         // no echo, no line editing: keys wait in the queue
-    std::atomic<bool> coloured{false};
-    LineWrap* wrap = nullptr;  // wraps standard output when it is a terminal
-    bool answerEchoed = false; // the line being read is typed, with echo
-};
-
-Terminal& terminal();
-
-// Set once the terminal is prepared; the exit and signal handlers use it.
 std::atomic<Terminal*> prepared{nullptr};
 
-void writeRaw(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+// A launcher may start the game with standard input, output or error
+// closed. The next file the game opens would then take that descriptor, and
+// an error line meant for standard error could land in a save file: so each
+// closed one is opened on the null device first.
+void openClosedStandardDescriptors() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        int opened = ::open("/dev/null", O_RDWR);  // the lowest free descriptor: this one
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
     }
 }
 
-// Gives the terminal back as it was found. Only async-signal-safe calls.
-void restoreTerminal() {
-    Terminal* t = prepared.load();
-    if (t == nullptr) return;
-    if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->original);
-    if (t->outputIsTerminal && t->coloured.load()) writeRaw(STDOUT_FILENO, AnsiReset);
+// Input left non-blocking (by a program that crashed on a shared terminal,
+// say) would make every read fail at once, which reads as the end of
+// input. The game waits instead, and gives the flags back when it ends.
+void makeInputBlocking(Terminal& t) {
+    int flags = ::fcntl(STDIN_FILENO, F_GETFL);
+    if (flags < 0 || (flags & O_NONBLOCK) == 0) return;
+    t.inputFlags = flags;
+    ::fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK);
 }
 
 void restoreAtExit() {
     std::cout.flush();
     restoreTerminal();
-}
-
-// The other ending signals stay held meanwhile (a second one, or a SIGPIPE
-// from the reset itself, cannot run this twice); the process then dies of
-// the signal that came first.
-extern "C" void restoreAndDie(int signalNumber) {
-    restoreTerminal();
-    ::signal(signalNumber, SIG_DFL);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signalNumber);
-    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-    ::raise(signalNumber);
-}
-
-void setMode(const termios& mode) {
-    Terminal& t = terminal();
-    if (t.tty >= 0) ::tcsetattr(t.tty, TCSANOW, &mode);
 }
 
 // The terminal window's width in columns, asked anew for every line so a
@@ -89,38 +61,16 @@ std::size_t windowWidth() {
     return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
 }
 
-Terminal& terminal() {
-    static Terminal* instance = [] {
-        auto* t = new Terminal;  // lives until the process ends, for the handlers
-        t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
-        // Only a terminal gets wrapped text; files and pipes get it unchanged.
-        if (t->outputIsTerminal) t->wrap = &installLineWrap(std::cout, windowWidth);
-        t->tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (t->tty >= 0 && ::tcgetattr(t->tty, &t->original) != 0) {
-            ::close(t->tty);
-            t->tty = -1;
-        }
-        if (t->tty >= 0) {
-            t->quiet = t->original;
-            t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-            t->quiet.c_cc[VMIN] = 1;
-            t->quiet.c_cc[VTIME] = 0;
-        }
-        prepared = t;
-        std::atexit(restoreAtExit);
-        constexpr int Ending[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
-        struct sigaction action {};
-        action.sa_handler = restoreAndDie;
-        sigemptyset(&action.sa_mask);
-        for (int signalNumber : Ending) sigaddset(&action.sa_mask, signalNumber);
-        for (int signalNumber : Ending) ::sigaction(signalNumber, &action, nullptr);
-        if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->quiet);
-        return t;
-    }();
-    return *instance;
+int openControllingTerminal(termios& mode) {
+    int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (tty >= 0 && ::tcgetattr(tty, &mode) != 0) {
+        ::close(tty);
+        tty = -1;
+    }
+    return tty;
 }
 
-// Reads one byte from the terminal; false at its end or on an error.
+// Reads one byte; false at the end of input or on an error.
 bool readByte(int fd, char& byte) {
     for (;;) {
         ssize_t got = ::read(fd, &byte, 1);
@@ -134,7 +84,59 @@ bool readByte(int fd, char& byte) {
 // Escape is followed by nothing.
 constexpr int RestOfKeyTimeoutMs = 50;
 
+// Set up before main, so that no file can take a closed standard descriptor.
+const bool terminalReady = (terminal(), true);
+
 }  // namespace
+
+Terminal* preparedTerminal() { return prepared.load(); }
+
+void writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+Terminal& terminal() {
+    static Terminal* instance = [] {
+        openClosedStandardDescriptors();
+        auto* t = new Terminal;  // lives until the process ends, for the handlers
+        makeInputBlocking(*t);
+        t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
+        // Only a terminal gets wrapped text; files and pipes get it unchanged.
+        if (t->outputIsTerminal) t->wrap = &installLineWrap(std::cout, windowWidth);
+        t->tty = openControllingTerminal(t->original);
+        if (t->tty >= 0) {
+            t->quiet = t->original;
+            t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+            t->quiet.c_cc[VMIN] = 1;
+            t->quiet.c_cc[VTIME] = 0;
+            t->lineInput = installTerminalLineInput(*t);
+        }
+        prepared = t;
+        std::atexit(restoreAtExit);
+        installSignalHandlers();
+        if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->quiet);
+        return t;
+    }();
+    return *instance;
+}
+
+bool readKey(int fd, std::string& key) {
+    key.clear();
+    char byte = 0;
+    if (!readByte(fd, byte)) return false;
+    key += byte;
+    while (keyLength(key) == 0) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0 || !readByte(fd, byte)) break;
+        key += byte;
+    }
+    return true;
+}
 
 void enterFullScreen() {
     // A terminal window has no full-screen switch of its own to ask for.
@@ -167,6 +169,7 @@ void setTextColour(TextColour colour) {
     Terminal& t = terminal();
     if (!t.outputIsTerminal) return;
     t.coloured = true;
+    t.colour = static_cast<int>(colour);
     std::cout << sgrFor(colour);
 }
 
@@ -178,16 +181,8 @@ void clearScreen() {
 void waitForKey() {
     std::cout.flush();
     Terminal& t = terminal();
-    if (t.tty < 0) return;
     std::string key;
-    char byte = 0;
-    if (!readByte(t.tty, byte)) return;
-    key += byte;
-    while (keyLength(key) == 0) {
-        pollfd waiting{t.tty, POLLIN, 0};
-        if (::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0 || !readByte(t.tty, byte)) break;
-        key += byte;
-    }
+    if (t.tty >= 0) readKey(t.tty, key);
 }
 
 void pauseMs(std::int64_t milliseconds) {
@@ -204,42 +199,14 @@ void quitProgram() {
     std::exit(0);
 }
 
-namespace {
-// Whether the coming read is answered by input the game already has: keys
-// typed during a pause wait unechoed in the terminal's queue, and a line
-// with several answers leaves the rest in standard input's buffer.
-bool answeredAhead() {
-    int queued = 0;
-    if (::ioctl(STDIN_FILENO, FIONREAD, &queued) == 0 && queued > 0) return true;
-#if defined(__GLIBC__)
-    const char* buffered = stdin->_IO_read_ptr;
-    const char* end = stdin->_IO_read_end;
-#elif defined(__APPLE__)
-    const unsigned char* buffered = stdin->_p;
-    const unsigned char* end = stdin->_r > 0 ? buffered + stdin->_r : buffered;
-#else
-    const char* buffered = nullptr;
-    const char* end = nullptr;
-#endif
-    for (; buffered < end; ++buffered) {
-        if (std::isspace(static_cast<unsigned char>(*buffered)) == 0) return true;
-    }
-    return false;
-}
-}  // namespace
-
-void beginLineInput() {
-    Terminal& t = terminal();
-    setMode(t.original);
-    // Asked after the switch: keys typed before it are in the queue by now.
-    t.answerEchoed = ::isatty(STDIN_FILENO) == 1 && !answeredAhead();
-}
+// The terminal stays in the game's own mode while a line is read: the line
+// editor echoes, so nothing needs switching here.
+void beginLineInput() { std::cout.flush(); }
 
 void endLineInput() {
-    Terminal& t = terminal();
-    setMode(t.quiet);
     // The player's Enter was echoed: the cursor is back in the first column.
-    // An answer typed ahead was not echoed, so the column counts on from the
-    // prompt; the wrapping then errs towards shorter lines, never wider ones.
-    if (t.wrap != nullptr && t.answerEchoed) t.wrap->lineStarted();
+    // An answer typed ahead on an earlier line was not echoed now, so the
+    // column counts on from the prompt.
+    Terminal& t = terminal();
+    if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) t.wrap->lineStarted();
 }

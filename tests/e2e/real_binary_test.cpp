@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -26,21 +27,63 @@ void useFastClock() {
     ::setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
 }
 
+// How a game is started: the window's width, the fast clock, and what the
+// caller did before: a shell with job control around it, a descriptor
+// closed, a signal ignored.
+struct Start {
+    unsigned short columns = 160;
+    bool fastClock = true;
+    bool asJob = false;
+    std::function<void()> inChild;
+
+    Start& width(unsigned short value) { return columns = value, *this; }
+    Start& realClock(bool real = true) { return fastClock = !real, *this; }
+    Start& job() { return asJob = true, *this; }
+    Start& before(std::function<void()> step) { return inChild = std::move(step), *this; }
+};
+
+// In the child of forkpty: a shell with job control. The game runs in a
+// process group of its own, in the terminal's foreground, so Ctrl+Z stops
+// it; the shell ends as the game ends.
+void runAsJob() {
+    pid_t job = ::fork();
+    if (job == 0) {
+        ::setpgid(0, 0);
+        ::signal(SIGTTOU, SIG_IGN);
+        ::tcsetpgrp(STDIN_FILENO, ::getpgrp());
+        ::signal(SIGTTOU, SIG_DFL);
+        return;
+    }
+    int status = 0;
+    while (::waitpid(job, &status, 0) < 0 && errno == EINTR) {
+    }
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+}
+
+// The state letter of a process in /proc ('T': stopped).
+char processState(pid_t pid) {
+    std::string stat = fileBytes("/proc/" + std::to_string(pid) + "/stat");
+    std::size_t after = stat.rfind(')');
+    return after == std::string::npos || after + 2 >= stat.size() ? '?' : stat[after + 2];
+}
+
 // The game in a pseudo-terminal of its own, in a working folder of its own.
 // The test keeps the terminal's slave side open to look at its mode later.
 class TerminalGame {
 public:
-    explicit TerminalGame(unsigned short columns = 160, bool fastClock = true) {
-        winsize size{40, columns, 0, 0};
+    explicit TerminalGame(const Start& start = {}) {
+        winsize size{40, start.columns, 0, 0};
         if ((pid_ = forkpty(&master_, nullptr, nullptr, &size)) == 0) {
-            if (fastClock) useFastClock();
+            if (start.fastClock) useFastClock();
+            if (start.asJob) runAsJob();
+            if (start.inChild) start.inChild();
             ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
             _exit(127);
         }
         slave_ = ::open(ptsname(master_), O_RDWR | O_NOCTTY);
     }
     ~TerminalGame() {
-        if (!exited_) ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
+        if (!exited_) ::kill(gamePid(), SIGKILL), ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
         ::close(master_);
         ::close(slave_);
     }
@@ -49,19 +92,30 @@ public:
     bool waitFor(const std::string& needle) {
         auto deadline = std::chrono::steady_clock::now() + 15s;
         while (output_.find(needle, seen_) == std::string::npos) {
-            if (std::chrono::steady_clock::now() > deadline || !readSome(100ms)) return false;
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            readSome(100ms);
         }
         seen_ = output_.find(needle, seen_) + needle.size();
         return true;
     }
-    // Types keys at once; a line (keys ending in a line end) only once the
-    // game reads one (line mode, echo on), as a player does after the prompt.
+    // Types keys at once, as a player may: keys typed before the game reads
+    // them wait for it.
     void type(const std::string& keys) {
-        for (auto deadline = std::chrono::steady_clock::now() + 15s;
-             keys.ends_with("\n") && !inLineModeWithEcho() && std::chrono::steady_clock::now() < deadline;) {
+        ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
+    }
+    // Reads output until `done` holds; false after 15 s.
+    template <typename Condition>
+    bool readUntil(Condition done) {
+        for (auto deadline = std::chrono::steady_clock::now() + 15s; !done();) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
             readSome(5ms);
         }
-        ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
+        return true;
+    }
+    // The game itself: the foreground process group's leader.
+    pid_t gamePid() const {
+        pid_t group = ::tcgetpgrp(master_);
+        return group > 0 ? group : pid_;
     }
     int waitForExit() {
         int status = 0;
@@ -79,7 +133,29 @@ public:
         return (mode.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
     }
     const std::string& output() const { return output_; }
-    void signal(int signalNumber) const { ::kill(pid_, signalNumber); }
+    // Ctrl+Z, then the shell's fg. Stopped, the terminal is the player's
+    // again (line mode, echo, colours reset); continued, the game takes its
+    // own mode back and shows the colour that was in force again.
+    void stopAndContinue() {
+        while (readSome(50ms)) {
+        }
+        std::string colour;  // the last colour sequence shown
+        for (std::size_t at = output_.rfind("\x1b["); at != std::string::npos && colour.empty();
+             at = at == 0 ? std::string::npos : output_.rfind("\x1b[", at - 1)) {
+            std::size_t end = output_.find_first_not_of("0123456789;", at + 2);
+            if (end != std::string::npos && output_[end] == 'm') colour = output_.substr(at, end + 1 - at);
+        }
+        std::size_t mark = output_.size();
+        type("\x1a");
+        ASSERT_TRUE(readUntil([&] { return processState(gamePid()) == 'T'; })) << "Ctrl+Z did not stop the game";
+        EXPECT_TRUE(inLineModeWithEcho());
+        EXPECT_TRUE(readUntil([&] { return output_.substr(mark) == "\x1b[0m"; })) << "colour left in force";
+        mark = output_.size();
+        ::kill(gamePid(), SIGCONT);
+        ASSERT_TRUE(readUntil([&] { return !inLineModeWithEcho() && output_.size() >= mark + colour.size(); }));
+        EXPECT_EQ(output_.substr(mark), colour) << "the colour in force is not back";
+    }
+    void signal(int signalNumber) const { ::kill(gamePid(), signalNumber); }
     void hangUp() { ::close(std::exchange(master_, -1)); }
 
 private:
@@ -101,6 +177,30 @@ private:
     std::size_t seen_ = 0;
 };
 
+// The game started with no terminal (a new session), after `inChild` set
+// up its descriptors; its exit status, or -1 when it did not end in time.
+int playWithoutTerminal(const std::function<void()>& inChild, const std::function<void(pid_t)>& meanwhile) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setsid();
+        useFastClock();
+        inChild();
+        ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    meanwhile(pid);
+    int status = 0;
+    for (auto deadline = std::chrono::steady_clock::now() + 2s; ::waitpid(pid, &status, WNOHANG) == 0;) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            return -1;
+        }
+        ::poll(nullptr, 0, 5);
+    }
+    return status;
+}
+
 // The widest line the output draws, in characters: escape sequences take no
 // room, and a line end or a cursor home starts a new line.
 std::size_t widestLine(const std::string& shown) {
@@ -119,10 +219,12 @@ std::size_t widestLine(const std::string& shown) {
 // A whole game, as a player plays it in an 80-column terminal: the splash
 // with a key typed ahead, the info screen left with an arrow key, then from
 // a new game through the mountain path with Ragnar and the sewers to the end
-// of the story; colours as escape sequences, no line wider than the window,
-// and the terminal given back in line mode with echo.
+// of the story, stopped with Ctrl+Z and continued at a key wait and at a
+// read in the options' colour; colours as escape sequences, no line wider
+// than the window, and the terminal given back in line mode with echo.
 TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
-    TerminalGame game(80);
+    TerminalGame game(Start().width(80).job());
+    const std::string stop = "\x1a";
     const std::string anyKey = "Drücke eine beliebige Taste, um fortzufahren.";
     const std::string key = "Drücke eine Taste, um fortzufahren.";
     const std::string menu =
@@ -135,17 +237,18 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
         {"\x1b[H\x1b[2J\x1b[3J\x1b[93m************************************\r\n", ""},
         {"\x1b[0m\r\n\x1b[92m1. Neues Spiel\r\n\x1b[0m2. Spiel laden", ""}, {menu, "3\n"},
         {"\x1b[91m" + anyKey + "\r\n\x1b[0m", "\x1b[A"},  // an arrow key is one key press
-        {menu, "1\n"}, {"Gib deinen Namen ein: ", "Alrik\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, " "},
+        {menu, "1\n"}, {"Gib deinen Namen ein: ", "Alrik\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, stop}, {"", " "},
         {"200 - Beenden", "1\n"}, {anyKey, " "}, {"200 - Beenden", "1\n"}, {"200 - Beenden", "1\n"},
         {"DU HAST EIN SCHWERT ERHALTEN!", ""}, {"200 - Beenden", "2\n"},
         {"3 - Den ersten Angriff abwarten", "3\n"}, {key, " "}, {key, " "},
         {"2 - Dich weiter als Hulgor vorstellen", "1\n"}, {"Alrik!", ""}, {key, " "},
-        {"3 - Schweigen", "1\n"}, {"Drücke eine beliebige Taste um fortzufahren!", " "},
+        {"3 - Schweigen", stop}, {"", "1\n"}, {"Drücke eine beliebige Taste um fortzufahren!", " "},
         {"2 - Kanalisation", "2\n"}, {"Aktuell endet die Reise hier. Schau mit dem nächsten Update rein!", ""},
         {"Drücke eine beliebige Taste um fortzufahren!", " "}, {"\x1b[91m10. Spiel beenden\r\n\x1b[0m", ""}};
     for (const auto& [shown, move] : moves) {
         ASSERT_TRUE(game.waitFor(shown)) << "waiting for: " << shown << "\n" << game.output();
-        game.type(move);
+        if (move == stop) game.stopAndContinue();
+        else game.type(move);
     }
     int status = game.waitForExit();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
@@ -173,7 +276,7 @@ TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
             sigaddset(&hangUp, SIGHUP);
             if (event == CloseHangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
             if (moment == Save) ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
-            TerminalGame game(160, moment != Pause);  // the pause is a real one
+            TerminalGame game(Start().realClock(moment == Pause));  // the pause is a real one
             ::unsetenv("HULGOR_SLOW_FSYNC");
             ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
             ASSERT_TRUE(game.waitFor(moment == Pause ? "Ein Spiel von Tamlowen..." : "beliebige Taste..."));
@@ -208,6 +311,54 @@ TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
     }
 }
 
+// Ctrl+Z during a pause, stopped for a while: once continued, the pause
+// goes on for the rest of its length instead of ending at once.
+TEST(RealBinary, APauseGoesOnAfterCtrlZ) {
+    TerminalGame game(Start().realClock().job());
+    ASSERT_TRUE(game.waitFor("Ein Spiel von Tamlowen..."));
+    auto shown = std::chrono::steady_clock::now();
+    game.type("\x1a");
+    ASSERT_TRUE(game.readUntil([&] { return processState(game.gamePid()) == 'T'; }));
+    auto stopped = std::chrono::steady_clock::now();
+    game.readUntil([&] { return std::chrono::steady_clock::now() - stopped > 700ms; });
+    game.signal(SIGCONT);
+    ASSERT_TRUE(game.waitFor("Hier könnte Ihr Logo stehen..."));
+    EXPECT_GT(std::chrono::steady_clock::now() - shown, 3000ms + 700ms - 200ms);
+}
+
+// A hang-up that the caller ignores (nohup) stays ignored: the game plays
+// on, and ends at the end of its input once the terminal is closed.
+TEST(RealBinary, AHangUpIgnoredByTheCallerStaysIgnored) {
+    TerminalGame game(Start().before([] { ::signal(SIGHUP, SIG_IGN); }));
+    ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+    game.signal(SIGHUP);
+    game.type(" ");
+    ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << "the hang-up ended the game";
+    game.hangUp();
+    int status = game.waitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// Started with standard error closed, the game keeps descriptor 2 for the
+// null device: the sound thread's error line, written while a slow save is
+// under way, never lands in a saved file.
+TEST(RealBinary, WithStandardErrorClosedNoErrorLandsInAFile) {
+    TerminalGame game(Start().before([] {
+        ::close(STDERR_FILENO);
+        ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);  // every sound fails on the sound thread
+        ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
+#ifdef HULGOR_SOUNDS_DIR
+        for (const auto& sound : fs::directory_iterator(HULGOR_SOUNDS_DIR)) fs::copy(sound.path(), ".");
+#endif
+    }));
+    ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+    EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(game.gamePid()) + "/fd/2"), "/dev/null");
+    game.type(" 1\nKai\n");
+    ASSERT_TRUE(game.waitFor("200 - Spiel beenden"));
+    EXPECT_EQ(fileBytes("name.txt"), "Kai\n");
+    EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+}
+
 // With no terminal (a new session, standard input empty) the game writes no
 // escape sequences, says that it has no console window and ends at the end
 // of its input.
@@ -221,4 +372,63 @@ TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
     EXPECT_EQ(shown.find('\x1b'), std::string::npos);
     EXPECT_TRUE(shown.ends_with("ZAHL dazu eingibst:\nDas Programm wird beendet...\n"));
     EXPECT_TRUE(fileBytes("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
+}
+
+// Standard input left non-blocking by someone else: the game waits for the
+// input instead of taking "try again" for its end, and leaves the flags as
+// it found them.
+TEST(RealBinary, NonBlockingInputIsWaitedFor) {
+    WorkFolder folder("hulgor-e2e");
+    int input[2];
+    ASSERT_EQ(::pipe(input), 0);
+    ::fcntl(input[0], F_SETFL, O_NONBLOCK);  // shared with the game: one open pipe
+    int status = playWithoutTerminal(
+        [&] {
+            ::dup2(input[0], STDIN_FILENO);
+            ::close(input[1]);
+            int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(out, STDOUT_FILENO);
+            ::dup2(out, STDERR_FILENO);
+        },
+        [&](pid_t) {
+            for (auto deadline = std::chrono::steady_clock::now() + 2s;
+                 !fileBytes("out.txt").ends_with("ZAHL dazu eingibst:") && std::chrono::steady_clock::now() < deadline;) {
+                ::poll(nullptr, 0, 5);
+            }
+            ASSERT_EQ(::write(input[1], "10\n", 3), 3);
+        });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(fileBytes("out.txt").ends_with("ZAHL dazu eingibst:\nSpiel wird beendet...\nDas Programm wird beendet...\n"))
+        << fileBytes("out.txt");
+    EXPECT_NE(::fcntl(input[0], F_GETFL) & O_NONBLOCK, 0) << "the flags were not given back";
+    ::close(input[0]);
+    ::close(input[1]);
+}
+
+// Whether the caller ignored SIGPIPE or held it back, a closed output (its
+// reader gone) ends the game at once instead of letting it play on unseen.
+TEST(RealBinary, AClosedOutputEndsTheGameWhateverTheCallerDidWithSigpipe) {
+    for (bool ignored : {true, false}) {
+        SCOPED_TRACE(ignored ? "SIGPIPE ignored" : "SIGPIPE blocked");
+        WorkFolder folder("hulgor-e2e");
+        int input[2], output[2];
+        ASSERT_EQ(::pipe(input), 0);
+        ASSERT_EQ(::pipe(output), 0);
+        int status = playWithoutTerminal(
+            [&] {
+                sigset_t pipeSignal;
+                sigemptyset(&pipeSignal);
+                sigaddset(&pipeSignal, SIGPIPE);
+                if (ignored) ::signal(SIGPIPE, SIG_IGN);
+                else ::sigprocmask(SIG_BLOCK, &pipeSignal, nullptr);
+                ::dup2(input[0], STDIN_FILENO);
+                ::dup2(output[1], STDOUT_FILENO);
+                int null = ::open("/dev/null", O_WRONLY);
+                ::dup2(null, STDERR_FILENO);
+                for (int fd : {input[0], input[1], output[0], output[1], null}) ::close(fd);
+            },
+            [&](pid_t) { ::close(output[0]); });  // the reader is gone; the input stays open
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+        for (int fd : {input[0], input[1], output[1]}) ::close(fd);
+    }
 }

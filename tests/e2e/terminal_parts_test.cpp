@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/display_width.h"
+#include "console/line_editor.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
 #include "console/terminal_keys.h"
@@ -148,6 +149,48 @@ TEST(TerminalKeys, OneKeyIsOneKeyPress) {
         {"\xf0\x9f\x90\xba", 4}, {"\xc3" "a", 1}, {"\x80", 1},             // an emoji, broken UTF-8
     };
     for (const auto& [bytes, length] : cases) EXPECT_EQ(keyLength(bytes), length) << "bytes of length " << bytes.size();
+}
+
+// Keys pressed at a line read, one whole key each: the line they leave, what
+// the terminal shows, and how the read ends.
+TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
+    using Outcome = LineEditor::Outcome;
+    const std::string del = "\x7f", wordErase = "\x17", kill = "\x15", eof = "\x04", back = "\b \b";
+    struct Case {
+        const char* what;
+        std::vector<std::string> keys;
+        std::string line, echo;
+        Outcome outcome;
+    };
+    const std::vector<Case> cases{
+        {"typed ahead, then erased", {"L", "e", "n", "a", del, "\b"}, "Le", "Lena" + back + back, Outcome::Editing},
+        {"Enter ends the line", {"K", "a", "i", "\n"}, "Kai\n", "Kai\r\n", Outcome::Entered},
+        {"a wide character takes two columns back", {"\xe6\x97\xa5", del}, "", "\xe6\x97\xa5" + back + back,
+         Outcome::Editing},
+        {"a combining mark takes none", {"e", "\xcc\x81", del}, "e", "e\xcc\x81", Outcome::Editing},
+        {"umlauts erased whole", {"J", "\xc3\xb6", del}, "J", "J\xc3\xb6" + back, Outcome::Editing},
+        {"controls kept, shown as ^X", {"\x01", "\t", del}, "\x01", "^A " + back, Outcome::Editing},
+        {"a C1 control and a broken byte kept, shown as U+FFFD", {"\xc2\x9b", "\xc3"}, "\xc2\x9b\xc3",
+         "\xef\xbf\xbd\xef\xbf\xbd", Outcome::Editing},
+        {"cursor and function keys ignored", {"a", "\x1b[D", "\x1b", "\x1bOP", "b"}, "ab", "ab", Outcome::Editing},
+        {"Ctrl+W erases the last word", {"a", " ", "b", "c", " ", wordErase}, "a ", "a bc " + back + back + back,
+         Outcome::Editing},
+        {"Ctrl+U erases the line", {"a", "\x01", kill}, "", "a^A" + back + back + back, Outcome::Editing},
+        {"Ctrl+D on an empty line ends the input", {"a", del, eof}, "", "a" + back, Outcome::EndOfInput},
+        {"Ctrl+D after text gives the text", {"a", "b", eof}, "ab", "ab", Outcome::Entered},
+        {"a full line rings once and drops the rest", {"a", "b", "c", "d", "e", "f", "g", "h", del, "i"}, "abcdei",
+         "abcdef\a" + back + "i", Outcome::Editing},
+    };
+    for (const Case& c : cases) {
+        LineEditor editor(EditingKeys{}, 6);
+        std::string echo;
+        Outcome outcome = Outcome::Editing;
+        for (const std::string& key : c.keys) outcome = editor.press(key, echo);
+        EXPECT_EQ(outcome, c.outcome) << c.what;
+        EXPECT_EQ(echo, c.echo) << c.what;
+        EXPECT_EQ(editor.take(), c.line) << c.what;
+        EXPECT_EQ(editor.take(), "") << c.what;
+    }
 }
 
 // The pause never ends early: a sleep that wakes up after half of what it

@@ -1,0 +1,99 @@
+#include "console/line_editor.h"
+
+#include <utility>
+
+#include "console/display_width.h"
+
+namespace {
+
+constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD, for what cannot be shown
+
+bool isBlank(char byte) { return byte == ' ' || byte == '\t'; }
+
+// The code point of a whole UTF-8 sequence, or -1 when it is none.
+long decode(std::string_view bytes) {
+    auto lead = static_cast<unsigned char>(bytes[0]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || length != bytes.size()) return -1;
+    long code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        auto next = static_cast<unsigned char>(bytes[i]);
+        if ((next & 0xC0) != 0x80) return -1;
+        code = (code << 6) | (next & 0x3F);
+    }
+    static constexpr long smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
+    return code;
+}
+
+// How one character of the line is shown while it is typed: controls as
+// ^X, a tab as a blank, C1 controls and broken bytes as U+FFFD.
+std::string shownAs(std::string_view character) {
+    long code = decode(character);
+    if (code == '\t') return " ";
+    if (code >= 0 && (code < 0x20 || code == 0x7F)) return {'^', static_cast<char>(code ^ 0x40)};
+    if (code < 0 || (code >= 0x80 && code < 0xA0)) return std::string(Replacement);
+    return std::string(character);
+}
+
+// The last character of `line`: a whole UTF-8 sequence, or one stray byte.
+std::size_t lastCharacterLength(std::string_view line) {
+    for (std::size_t length = 1; length <= 4 && length <= line.size(); ++length) {
+        std::string_view tail = line.substr(line.size() - length);
+        if ((static_cast<unsigned char>(tail[0]) & 0xC0) != 0x80) return decode(tail) >= 0 ? length : 1;
+    }
+    return 1;
+}
+
+}  // namespace
+
+LineEditor::LineEditor(EditingKeys keys, std::size_t limit) : keys_(keys), limit_(limit) {}
+
+LineEditor::Outcome LineEditor::press(std::string_view key, std::string& echo) {
+    if (key.empty() || key[0] == '\x1b') return Outcome::Editing;  // cursor and function keys
+    const char first = key[0];
+    if (key.size() == 1 && (first == '\n' || first == '\r')) {
+        line_ += '\n';
+        echo += "\r\n";
+        return Outcome::Entered;
+    }
+    if (key.size() == 1 && first == keys_.endOfFile && first != 0) {
+        return line_.empty() ? Outcome::EndOfInput : Outcome::Entered;
+    }
+    if (key.size() == 1 && (first == keys_.erase || first == '\b' || first == 0x7F) && first != 0) {
+        if (!line_.empty()) eraseLast(echo);
+    } else if (key.size() == 1 && first == keys_.kill && first != 0) {
+        while (!line_.empty()) eraseLast(echo);
+    } else if (key.size() == 1 && first == keys_.wordErase && first != 0) {
+        while (!line_.empty() && isBlank(line_.back())) eraseLast(echo);
+        while (!line_.empty() && !isBlank(line_.back())) eraseLast(echo);
+    } else if (key.size() > 1 && lastCharacterLength(key) != key.size()) {
+        for (char byte : key) insert(std::string_view(&byte, 1), Replacement, echo);
+    } else {
+        insert(key, shownAs(key), echo);
+    }
+    return Outcome::Editing;
+}
+
+std::string LineEditor::take() {
+    rang_ = false;
+    return std::exchange(line_, std::string());
+}
+
+void LineEditor::insert(std::string_view bytes, std::string_view shown, std::string& echo) {
+    if (line_.size() + bytes.size() > limit_) {
+        if (!rang_) echo += '\a';
+        rang_ = true;
+        return;
+    }
+    line_ += bytes;
+    echo += shown;
+}
+
+void LineEditor::eraseLast(std::string& echo) {
+    std::size_t length = lastCharacterLength(line_);
+    std::string shown = shownAs(std::string_view(line_).substr(line_.size() - length));
+    line_.resize(line_.size() - length);
+    std::size_t columns = displayColumns(shown);
+    for (std::size_t i = 0; i < columns; ++i) echo += "\b \b";
+}

@@ -1,0 +1,52 @@
+// The terminal console's shared internals: the terminal as the game found it
+// and as the game keeps it. Plain data, because the signal handlers read it.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <string_view>
+#include <termios.h>
+
+class LineWrap;
+class TerminalLineInput;
+
+struct Terminal {
+    int tty = -1;                   // the controlling terminal, or -1 without one
+    bool outputIsTerminal = false;  // standard output: colours and wrapping only there
+    termios original{};             // the mode the player's terminal had at start
+    termios quiet{};                // the game's mode: keys one by one, no echo
+    int inputFlags = -1;            // standard input's flags at start, when the game changed them
+    std::atomic<bool> coloured{false};
+    std::atomic<int> colour{7};     // the TextColour in force
+    LineWrap* wrap = nullptr;       // wraps standard output when it is a terminal
+    TerminalLineInput* lineInput = nullptr;  // typed lines, when standard input is the terminal
+};
+
+// The terminal, prepared on first use; that happens before main.
+Terminal& terminal();
+// The same once it is fully prepared, else null: for the signal handlers.
+Terminal* preparedTerminal();
+
+// Async-signal-safe helpers for the handlers and the exit.
+void writeAll(int fd, std::string_view bytes);
+// Gives the player's terminal back as it was found: modes, colour, input flags.
+void restoreTerminal();
+// Puts the game's terminal mode and input flags back, and with them the
+// colour in force.
+void resumeTerminal(bool withColour);
+
+// Ending signals restore the terminal and end the game; Ctrl+Z restores it
+// and stops, and continuing resumes it. A hang-up or interrupt that the
+// caller ignores stays ignored; a closed output always ends the game.
+void installSignalHandlers();
+
+// Reads one key press (a character or a whole escape sequence) from `fd`;
+// false at the end of input or on an error.
+bool readKey(int fd, std::string& key);
+
+// Standard input read from the terminal through the game's own line editor,
+// so that keys typed ahead show at the prompt and can be erased.
+TerminalLineInput* installTerminalLineInput(const Terminal& t);
+// Whether the last read ended with the player's Enter echoed (the cursor is
+// in the first column now); asking clears it.
+bool takeLineEntered(TerminalLineInput& input);

@@ -1,0 +1,71 @@
+// Standard input when it is the player's terminal: each line is typed into
+// the game's own line editor, key by key, with the terminal left in the
+// game's quiet mode throughout. Keys typed while the game was busy wait in
+// the terminal's queue and so begin the line, shown and erasable.
+#include <iostream>
+#include <streambuf>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+#include <utility>
+
+#include "console/line_editor.h"
+#include "console/terminal.h"
+
+// A line pasted whole may be long, but never costs more memory than this.
+constexpr std::size_t TypedLineLimit = std::size_t{4} << 20;
+
+class TerminalLineInput : public std::streambuf {
+public:
+    TerminalLineInput(int tty, EditingKeys keys) : tty_(tty), editor_(keys, TypedLineLimit) {}
+    bool takeEntered() { return std::exchange(entered_, false); }
+
+protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        std::cout.flush();
+        std::string key, echo;
+        for (;;) {
+            if (!readKey(tty_, key)) return traits_type::eof();  // the terminal is gone
+            echo.clear();
+            LineEditor::Outcome outcome = editor_.press(key, echo);
+            writeAll(tty_, echo);
+            if (outcome == LineEditor::Outcome::EndOfInput) return traits_type::eof();
+            if (outcome == LineEditor::Outcome::Entered) break;
+        }
+        line_ = editor_.take();
+        entered_ = !line_.empty() && line_.back() == '\n';
+        setg(line_.data(), line_.data(), line_.data() + line_.size());
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    int tty_;
+    LineEditor editor_;
+    std::string line_;
+    bool entered_ = false;
+};
+
+namespace {
+
+EditingKeys editingKeysOf(const termios& mode) {
+    auto key = [&mode](int index) {
+        return mode.c_cc[index] == _POSIX_VDISABLE ? '\0' : static_cast<char>(mode.c_cc[index]);
+    };
+    return EditingKeys{key(VERASE), key(VKILL), key(VWERASE), key(VEOF)};
+}
+
+// Standard input is the game's controlling terminal (the one it opened as
+// /dev/tty), not a pipe, a file or some other terminal.
+bool inputIsControllingTerminal() { return ::isatty(STDIN_FILENO) == 1 && ::tcgetsid(STDIN_FILENO) != -1; }
+
+}  // namespace
+
+TerminalLineInput* installTerminalLineInput(const Terminal& t) {
+    if (t.tty < 0 || !inputIsControllingTerminal()) return nullptr;
+    auto* input = new TerminalLineInput(t.tty, editingKeysOf(t.original));  // lives as long as std::cin
+    std::cin.rdbuf(input);
+    return input;
+}
+
+bool takeLineEntered(TerminalLineInput& input) { return input.takeEntered(); }
