@@ -201,14 +201,17 @@ int playWithoutTerminal(const std::function<void()>& inChild, const std::functio
     return status;
 }
 
-// The widest line the output draws, in characters: escape sequences take no
-// room, and a line end or a cursor home starts a new line.
+// The widest line the output draws, in columns: escape sequences take none,
+// a line end or a cursor home starts a new line, and a character of the CJK
+// blocks (U+3000 to U+9FFF, lead bytes E3 to E9) takes two.
 std::size_t widestLine(const std::string& shown) {
     std::string plain = std::regex_replace(shown, std::regex("\x1b\\[H"), "\n");
     plain = std::regex_replace(plain, std::regex("\x1b\\[[0-?]*[ -/]*[@-~]"), "");
     std::size_t widest = 0, column = 0;
     for (char byte : plain) {
-        column = byte == '\n' || byte == '\r' ? 0 : column + ((byte & 0xC0) != 0x80);
+        auto code = static_cast<unsigned char>(byte);
+        if (byte == '\n' || byte == '\r') column = 0;
+        else if ((code & 0xC0) != 0x80) column += code >= 0xE3 && code <= 0xE9 ? 2 : 1;
         widest = std::max(widest, column);
     }
     return widest;
@@ -219,12 +222,14 @@ std::size_t widestLine(const std::string& shown) {
 // A whole game, as a player plays it in an 80-column terminal: the splash
 // with a key typed ahead, the info screen left with an arrow key, then from
 // a new game through the mountain path with Ragnar and the sewers to the end
-// of the story, stopped with Ctrl+Z and continued at a key wait and at a
+// of the story with a name of wide characters, stopped with Ctrl+Z and continued at a key wait and at a
 // read in the options' colour; colours as escape sequences, no line wider
 // than the window, and the terminal given back in line mode with echo.
 TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
     TerminalGame game(Start().width(80).job());
     const std::string stop = "\x1a";
+    const std::string name = "\xe5\xb1\xb1\xe7\x94\xb0\xe5\xa4\xaa\xe9\x83\x8e\xe5\xb1\xb1\xe7\x94\xb0\xe5\xa4\xaa"
+                             "\xe9\x83\x8e\xe5\xb1\xb1\xe7\x94\xb0\xe5\xa4\xaa\xe9\x83\x8e";  // 12 wide characters
     const std::string anyKey = "Drücke eine beliebige Taste, um fortzufahren.";
     const std::string key = "Drücke eine Taste, um fortzufahren.";
     const std::string menu =
@@ -237,11 +242,11 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
         {"\x1b[H\x1b[2J\x1b[3J\x1b[93m************************************\r\n", ""},
         {"\x1b[0m\r\n\x1b[92m1. Neues Spiel\r\n\x1b[0m2. Spiel laden", ""}, {menu, "3\n"},
         {"\x1b[91m" + anyKey + "\r\n\x1b[0m", "\x1b[A"},  // an arrow key is one key press
-        {menu, "1\n"}, {"Gib deinen Namen ein: ", "Alrik\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, stop}, {"", " "},
+        {menu, "1\n"}, {"Gib deinen Namen ein: ", name + "\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, stop}, {"", " "},
         {"200 - Beenden", "1\n"}, {anyKey, " "}, {"200 - Beenden", "1\n"}, {"200 - Beenden", "1\n"},
         {"DU HAST EIN SCHWERT ERHALTEN!", ""}, {"200 - Beenden", "2\n"},
         {"3 - Den ersten Angriff abwarten", "3\n"}, {key, " "}, {key, " "},
-        {"2 - Dich weiter als Hulgor vorstellen", "1\n"}, {"Alrik!", ""}, {key, " "},
+        {"2 - Dich weiter als Hulgor vorstellen", "1\n"}, {name + "!", ""}, {key, " "},
         {"3 - Schweigen", stop}, {"", "1\n"}, {"Drücke eine beliebige Taste um fortzufahren!", " "},
         {"2 - Kanalisation", "2\n"}, {"Aktuell endet die Reise hier. Schau mit dem nächsten Update rein!", ""},
         {"Drücke eine beliebige Taste um fortzufahren!", " "}, {"\x1b[91m10. Spiel beenden\r\n\x1b[0m", ""}};
