@@ -41,9 +41,10 @@ struct Route {
 void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" << route.number << " " << route.name; }
 
 // How a keyword's argument is read: n nothing, t a text (not empty), a any
-// text, w a word, = NAME = TEXT. Texts take escapes and ${NAME} macros.
+// text, w a word, = NAME = TEXT, * COUNT TEXT. Texts take escapes and ${NAME}
+// macros.
 const std::map<std::string, char> Keywords{
-    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
+    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
     {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
     {"chmod", '='}, {"grow", '='}, {"mode", '='}, {"files", 'a'}};
@@ -100,6 +101,21 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
     });
     if (how == 'w' && (rest.empty() || (keyword == "end" && !ending))) {
         throw std::invalid_argument("missing or unknown word");
+    }
+    if (how == '*') {  // the count is checked here, the line built when it is typed
+        auto blank = rest.find(' ');
+        line.first = rest.substr(0, blank);
+        line.second = expand(blank == std::string::npos ? "" : rest.substr(blank + 1), macros);
+        std::size_t digits = 0;
+        unsigned long long count = 0;
+        try {
+            count = std::stoull(line.first, &digits);
+        } catch (const std::exception&) {
+        }
+        if (digits != line.first.size() || count == 0 || line.second.empty() ||
+            count > (std::size_t{64} << 20) / line.second.size()) {
+            throw std::invalid_argument("COUNT TEXT expected, at most 64 MiB typed");
+        }
     }
     if (how == '=') {
         auto equals = (rest + " ").find(" = ");
@@ -208,7 +224,20 @@ std::optional<std::string> fieldValue(const std::string& name) {
     return std::nullopt;
 }
 
-bool isAction(const std::string& keyword) { return keyword == ">" || keyword == "key" || keyword == "eof"; }
+bool isAction(const std::string& keyword) {
+    return keyword == ">" || keyword == ">*" || keyword == "key" || keyword == "eof";
+}
+
+// The line an action types, without its line end: nothing for a key or the end of input.
+std::optional<std::string> typedLine(const Line& action) {
+    if (action.keyword == ">") return action.first;
+    if (action.keyword != ">*") return std::nullopt;
+    std::string line;
+    std::size_t count = std::stoull(action.first);
+    line.reserve(count * action.second.size());
+    for (std::size_t i = 0; i < count; ++i) line += action.second;
+    return line;
+}
 
 class Player {
 public:
@@ -277,7 +306,7 @@ private:
             throw invariants::Abort{};
         }
         errorStart_ = scripted::script().errors.size();
-        return lastAction_->keyword == ">" ? std::optional(lastAction_->first) : std::nullopt;
+        return typedLine(*lastAction_);
     }
 
     // One check about `shown`, the output since the last action; `cursor` is
