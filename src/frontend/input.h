@@ -15,7 +15,7 @@ inline constexpr const char* InvalidChoiceMessage = "\nUngültige Auswahl!\n";
 bool readNumber(std::int32_t& value);
 
 // Reads one white-space delimited word of at most `maxBytes` bytes into
-// `word`; ends the game at the end of input. The part of a longer word beyond
+// `word`; ends the game at the end of input. What a longer word holds beyond
 // the bound is read past and dropped, never kept in memory, and a UTF-8
 // character the bound would cut in two is dropped whole.
 void readWord(std::string& word, std::size_t maxBytes);

@@ -35,7 +35,7 @@ std::string withoutColours(std::string text) {
 
 // Where `text` holds something that could drive a terminal or is no UTF-8:
 // a C0 control other than the line end, DEL, a C1 control (U+0080 to
-// U+009F), or a byte that is not part of a well-formed UTF-8 sequence
+// U+009F), or a byte that is not in a well-formed UTF-8 sequence
 // (stray, overlong, a surrogate, beyond U+10FFFF, cut short). Checked here on
 // its own terms, not with the game's code for it. Nothing: all is safe.
 std::optional<std::string> unsafeOutput(std::string_view text) {
