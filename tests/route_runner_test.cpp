@@ -4,10 +4,13 @@
 // at its line of the route file, with the output since the last action.
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -41,14 +44,15 @@ struct Route {
 void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" << route.number << " " << route.name; }
 
 // How a keyword's argument is read: n nothing, t a text (not empty), a any
-// text, w a word, = NAME = TEXT. Texts take escapes and ${NAME} macros.
+// text, w a word, = NAME = TEXT, * COUNT TEXT. Texts take escapes and ${NAME}
+// macros.
 const std::map<std::string, char> Keywords{
-    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
+    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
     {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
-    {"chmod", '='}, {"grow", '='}, {"mode", '='}, {"files", 'a'}};
+    {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'}, {"mode", '='}, {"files", 'a'}};
 const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link",
-                                      "chmod", "grow"};
+                                      "chmod", "grow", "age", "lock"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -100,6 +104,21 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
     });
     if (how == 'w' && (rest.empty() || (keyword == "end" && !ending))) {
         throw std::invalid_argument("missing or unknown word");
+    }
+    if (how == '*') {  // the count is checked here, the line built when it is typed
+        auto blank = rest.find(' ');
+        line.first = rest.substr(0, blank);
+        line.second = expand(blank == std::string::npos ? "" : rest.substr(blank + 1), macros);
+        std::size_t digits = 0;
+        unsigned long long count = 0;
+        try {
+            count = std::stoull(line.first, &digits);
+        } catch (const std::exception&) {
+        }
+        if (digits != line.first.size() || count == 0 || line.second.empty() ||
+            count > (std::size_t{64} << 20) / line.second.size()) {
+            throw std::invalid_argument("COUNT TEXT expected, at most 64 MiB typed");
+        }
     }
     if (how == '=') {
         auto equals = (rest + " ").find(" = ");
@@ -208,11 +227,29 @@ std::optional<std::string> fieldValue(const std::string& name) {
     return std::nullopt;
 }
 
-bool isAction(const std::string& keyword) { return keyword == ">" || keyword == "key" || keyword == "eof"; }
+bool isAction(const std::string& keyword) {
+    return keyword == ">" || keyword == ">*" || keyword == "key" || keyword == "eof";
+}
+
+// The line an action types, without its line end: nothing for a key or the end of input.
+std::optional<std::string> typedLine(const Line& action) {
+    if (action.keyword == ">") return action.first;
+    if (action.keyword != ">*") return std::nullopt;
+    std::string line;
+    std::size_t count = std::stoull(action.first);
+    line.reserve(count * action.second.size());
+    for (std::size_t i = 0; i < count; ++i) line += action.second;
+    return line;
+}
 
 class Player {
 public:
     explicit Player(const Route& route) : route_(route), lines_(route.lines) {}
+    ~Player() {
+        for (int fd : locks_) ::close(fd);
+    }
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
 
     void run() {
         if (!setUp()) return;
@@ -257,11 +294,30 @@ private:
                 else if (keyword == "link") fs::create_symlink(line.second, line.first);
                 else if (keyword == "chmod") fs::permissions(line.first, fs::perms(std::stoul(line.second, {}, 8)));
                 else if (keyword == "grow") fs::resize_file(line.first, std::stoull(line.second));
+                else if (keyword == "age") age(line.first, std::stol(line.second));
+                else if (keyword == "lock") lock(line.first);
             } catch (const std::exception& error) {
                 return fail(&line, std::string("cannot set this up: ") + error.what());
             }
         }
         return true;
+    }
+
+    // FILE (a link itself, not its target) was last changed `seconds` ago.
+    static void age(const std::string& file, long seconds) {
+        const timespec then{::time(nullptr) - seconds, 0};
+        const timespec times[2] = {then, then};
+        if (::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+            throw std::runtime_error("cannot age " + file);
+        }
+    }
+
+    // FILE is held with an exclusive lock, as a game writing it holds it,
+    // until the route has been played.
+    void lock(const std::string& file) {
+        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) locks_.push_back(fd);
+        if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) throw std::runtime_error("cannot lock " + file);
     }
 
     // The game waits: check what it did since the last action, then hand it
@@ -277,7 +333,7 @@ private:
             throw invariants::Abort{};
         }
         errorStart_ = scripted::script().errors.size();
-        return lastAction_->keyword == ">" ? std::optional(lastAction_->first) : std::nullopt;
+        return typedLine(*lastAction_);
     }
 
     // One check about `shown`, the output since the last action; `cursor` is
@@ -357,6 +413,7 @@ private:
     bool startIntro_ = false;
     const Line* lastAction_ = nullptr;
     std::size_t errorStart_ = 0;
+    std::vector<int> locks_;  // descriptors of the files held locked
 };
 
 // Each route in a working folder of its own, with a fresh GameState.

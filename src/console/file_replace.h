@@ -10,3 +10,10 @@
 // untouched, when the file is read-only, is something other than a regular
 // file or a link (a directory, a FIFO, a device), or any step fails.
 bool replaceFileContents(const std::string& path, const std::string& bytes);
+
+// Removes the temporary files that replaceFileContents left beside `path`
+// when it was killed before it could finish (kill -9, a power cut): regular
+// files of its own temporary name only, a few seconds old, that no running
+// writer still holds. Nothing else in the folder is touched; failures are
+// silent.
+void removeAbandonedReplacements(const std::string& path);

@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -35,6 +38,48 @@ std::string directoryOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The suffix mkstemp puts on its file: a dot and six of [A-Za-z0-9].
+constexpr const char* TempSuffix = ".XXXXXX";
+constexpr std::size_t TempRandomLength = 6;
+
+// A temporary file younger than this may belong to a writer that has not yet
+// taken its lock (it takes it right after creating the file).
+constexpr std::time_t AbandonedAfterSeconds = 2;
+
+bool isTempName(const std::string& name, const std::string& base) {
+    if (name.size() != base.size() + 1 + TempRandomLength || name.compare(0, base.size(), base) != 0 ||
+        name[base.size()] != '.') {
+        return false;
+    }
+    for (std::size_t i = base.size() + 1; i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    }
+    return true;
+}
+
+// Removes the temporary file `tempPath` if no writer holds it: a regular
+// file (not a link), old enough, and its lock free. The lock is held while
+// the name is checked once more and removed, so a writer can never lose a
+// file it is still writing.
+bool removeIfAbandoned(const std::string& tempPath) {
+    struct stat named {};
+    if (::lstat(tempPath.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+    if (::time(nullptr) - named.st_mtime < AbandonedAfterSeconds) return false;
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(tempPath.c_str(), O_RDONLY | flags);
+    if (fd < 0) fd = ::open(tempPath.c_str(), O_WRONLY | flags);  // a write-only save's temporary file
+    if (fd < 0) return false;
+    bool removed = false;
+    struct stat opened {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        ::lstat(tempPath.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+        removed = ::unlink(tempPath.c_str()) == 0;
+    }
+    ::close(fd);
+    return removed;
 }
 
 mode_t newFileMode() {
@@ -69,7 +114,7 @@ bool mayReplace(const std::string& path, mode_t& mode) {
 // Holds back the signals that end the game until the file is replaced or the
 // attempt undone: an interrupted save leaves neither a half-written file nor
 // its temporary file behind. (A kill that cannot be caught may leave the
-// temporary file; nothing ever reads it.)
+// temporary file; nothing ever reads it, and the next start removes it.)
 class TerminationHeld {
 public:
     TerminationHeld() {
@@ -93,19 +138,20 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
     if (!mayReplace(path, mode)) return false;
 
     TerminationHeld held;
-    std::string tempPath = path + ".XXXXXX";
+    std::string tempPath = path + TempSuffix;
     std::vector<char> tempName(tempPath.begin(), tempPath.end());
     tempName.push_back('\0');
     int fd = ::mkstemp(tempName.data());
     if (fd < 0) return false;
 
-    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    // The lock tells removeAbandonedReplacements that the file is being
+    // written; it lasts until the file is renamed or removed, and a killed
+    // writer loses it with its descriptor.
+    bool ok = ::flock(fd, LOCK_EX) == 0 && writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (ok) ok = ::rename(tempName.data(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempName.data());
-        return false;
-    }
+    if (!ok) ::unlink(tempName.data());
+    ::close(fd);
+    if (!ok) return false;
 
     // Make the rename itself durable; a failure here cannot undo it.
     int dir = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
@@ -117,4 +163,22 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
     persistWorkingFolder();
 #endif
     return true;
+}
+
+void removeAbandonedReplacements(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string prefix = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    DIR* folder = ::opendir(directoryOf(path).c_str());
+    if (folder == nullptr) return;
+    std::vector<std::string> candidates;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (isTempName(entry->d_name, base)) candidates.push_back(prefix + entry->d_name);
+    }
+    ::closedir(folder);
+    [[maybe_unused]] bool removed = false;
+    for (const std::string& candidate : candidates) removed = removeIfAbandoned(candidate) || removed;
+#ifdef __EMSCRIPTEN__
+    if (removed) persistWorkingFolder();
+#endif
 }

@@ -36,6 +36,14 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+// A temporary file written less than this long ago may be between its
+// CloseHandle and its MoveFileEx in a game still running.
+constexpr ULONGLONG AbandonedAfter100ns = 2ULL * 10000000ULL;
+
+ULONGLONG ticks(const FILETIME& time) {
+    return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 }  // namespace
 
 bool replaceFileContents(const std::string& path, const std::string& bytes) {
@@ -59,4 +67,19 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
         return false;
     }
     return true;
+}
+
+// The temporary file is path + ".tmp". While a writer has it open (it opens
+// it without sharing) DeleteFileA fails, which is the lock here; the age
+// covers the moment between closing it and moving it into place.
+void removeAbandonedReplacements(const std::string& path) {
+    const std::string tempPath = path + ".tmp";
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExA(tempPath.c_str(), GetFileExInfoStandard, &info)) return;
+    const DWORD refused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+    if ((info.dwFileAttributes & refused) != 0) return;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    if (ticks(now) < ticks(info.ftLastWriteTime) + AbandonedAfter100ns) return;
+    DeleteFileA(tempPath.c_str());
 }

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "frontend/menu_flow.h"
+#include "state/leftover_files.h"
 #include "state/player_files.h"
 #include "story/scene.h"
 
@@ -54,6 +55,7 @@ int runEntryPoint() {
     setGermanLocale();
     setFontHeight(55);
     runIntro();
+    removeLeftoverFiles();
     loadPermadeath();
     runMenus();
     return 0;

@@ -1,12 +1,46 @@
 #include "frontend/input.h"
 
+#include <iomanip>
 #include <iostream>
 #include <limits>
+#include <locale>
 
 #include "console/console.h"
 
 namespace {
 constexpr std::streamsize DiscardLimit = 10000;
+
+using Chars = std::char_traits<char>;
+
+// Whether the next character of `in` belongs to the word being read: it is
+// there and is no white space. Peeks only.
+bool wordGoesOn(std::istream& in) {
+    const auto next = in.rdbuf()->sgetc();
+    if (next == Chars::eof()) {
+        in.setstate(std::ios::eofbit);
+        return false;
+    }
+    return !std::use_facet<std::ctype<char>>(in.getloc()).is(std::ctype_base::space, Chars::to_char_type(next));
+}
+
+// Drops the rest of a word that was cut at its bound, up to the next white
+// space (which stays for the next read), a byte at a time, so that a word of
+// any length costs no memory.
+void discardRestOfWord(std::istream& in) {
+    while (wordGoesOn(in)) in.rdbuf()->sbumpc();
+}
+
+// Removes a UTF-8 sequence that the bound cut short at the end of `word`:
+// its lead byte announces more bytes than follow it.
+void dropCutCharacter(std::string& word) {
+    for (std::size_t back = 1; back <= 4 && back <= word.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(word[word.size() - back]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        const std::size_t length = byte >= 0xF8 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back) word.erase(word.size() - back);
+        return;
+    }
+}
 
 // Hands the keyboard to standard input for the duration of one read.
 struct LineInput {
@@ -42,12 +76,16 @@ bool readNumber(std::int32_t& value) {
     return false;
 }
 
-void readWord(std::string& word) {
+void readWord(std::string& word, std::size_t maxBytes) {
     bool ok = false;
     {
         LineInput keyboard;
         std::cout.flush();
-        ok = static_cast<bool>(std::cin >> word);
+        ok = static_cast<bool>(std::cin >> std::setw(static_cast<int>(maxBytes)) >> word);
+        if (ok && word.size() == maxBytes && wordGoesOn(std::cin)) {
+            dropCutCharacter(word);
+            discardRestOfWord(std::cin);
+        }
     }
     if (!ok) endOfInput();
 }

@@ -2,6 +2,7 @@
 // leading white space skipped, the rest of the line left for the next read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,9 +14,11 @@ inline constexpr const char* InvalidChoiceMessage = "\nUngültige Auswahl!\n";
 // returns false. At the end of input the game ends in an orderly way.
 bool readNumber(std::int32_t& value);
 
-// Reads one white-space delimited word into `word`; ends the game at the end
-// of input.
-void readWord(std::string& word);
+// Reads one white-space delimited word of at most `maxBytes` bytes into
+// `word`; ends the game at the end of input. What a longer word holds beyond
+// the bound is read past and dropped, never kept in memory, and a UTF-8
+// character the bound would cut in two is dropped whole.
+void readWord(std::string& word, std::size_t maxBytes);
 
 // Ends the game because standard input is exhausted: nothing could ever be
 // read again, so waiting or redrawing would only spin.

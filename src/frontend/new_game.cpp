@@ -47,7 +47,7 @@ void askPlayerName() {
     if (game.nameEntryPending == 1) {
         for (;;) {
             std::cout << "Gib deinen Namen ein: ";
-            readWord(game.playerName);
+            readWord(game.playerName, NameLimit);
             if (game.playerName != LegendaryName) break;
             game.nameEntryPending = 1;
             std::cout << "Netter Versuch!" << std::endl;

@@ -155,7 +155,7 @@ void bardReacts() {
     sayLine("Endlich verstummt er für eine Weile, und du genießt beinahe die Stille der "
             "hereinbrechenden Nacht.");
     lineEnds(2);
-    sayLine("Nach einiger Zeit erblickst du in der Ferne endlich die Mauern einer Stadt und seufzt "
+    sayLine("Nach einiger Zeit erblickst du in der Ferne die Mauern einer Stadt und seufzt "
             "erleichtert. Vielleicht findest du dort Antworten.");
     endOfPassage();
 }

@@ -19,7 +19,7 @@ void printWolfBlock() {
     sayLine("Die Hand am Griff des Schwertes, um dich ein wenig sicherer zu fühlen, machst du dich "
             "auf den Weg.");
     sayLine("Schon bald hörst du mehrere Wölfe heulen. Hastig ziehst du das Schwert und siehst dich um.");
-    sayLine("Vier Wölfe springen aus dem Dickicht, die Augen triefend vor Blutgier, und fletschen die "
+    sayLine("Vier Wölfe springen aus dem Dickicht, die Augen voller Blutgier, und fletschen die "
             "Zähne, bereit, dich zu verschlingen.");
     // One sentence over two lines.
     sayLine("Eine Flucht scheint unmöglich, also machst du dich bereit, um dein Leben zu kämpfen. Du "
@@ -57,7 +57,7 @@ void awaitAttack() {
     // One sentence over two lines.
     sayLine("Als der erste Wolf springt, weichst du ihm sofort mit einem");
     sayLine("Satz zur Seite aus.");
-    sayLine("Der zweite springt gleich hinterher, und wie durch Zufall parierst du ihn mit dem Schwert "
+    sayLine("Der zweite springt gleich hinterher, und wie durch Zufall wehrst du ihn mit dem Schwert ab "
             "und triffst ihn tödlich an der Kehle. Während er winselnd verblutet, knurren die anderen "
             "drei und machen sich zu einem gemeinsamen Angriff bereit.");
 }
@@ -73,10 +73,13 @@ void fightWolves() {
                  QuitLine::NotOffered);
 }
 
-void ragnarToTheRescue() {
+// After waiting for the attack one wolf already lies dead, so Ragnar's spear
+// kills "another" one; after the roar all four are still alive.
+void ragnarToTheRescue(bool aWolfIsDead) {
     game.wolfChoice = 0;
-    sayLine("Plötzlich raschelt es, und wie aus dem Nichts trifft ein Speer einen weiteren Wolf und "
-            "tötet ihn auf der Stelle.");
+    say("Plötzlich raschelt es, und wie aus dem Nichts trifft ein Speer ");
+    say(aWolfIsDead ? "einen weiteren Wolf" : "einen der Wölfe");
+    sayLine(" und tötet ihn auf der Stelle.");
     // One sentence over two lines.
     sayLine("Überrascht drehst du dich in die Richtung, aus der der Speer kam, und siehst Ragnar, der "
             "dich lässig angrinst, einen weiteren");
@@ -245,7 +248,7 @@ void mountainPath() {
     std::int32_t ragnarChoice = 0;
 
     fightWolves();
-    ragnarToTheRescue();
+    ragnarToTheRescue(game.wolfChoice == 3);
     nightInTheCave();
     morning();
 

@@ -6,7 +6,8 @@
 //
 // Built twice: as a libFuzzer target (preset fuzz; tools/fuzz.sh runs it),
 // and as the random player, which plays seeded random games: numbers in and
-// around the offered ranges, 200, words, empty lines, two tokens on a line.
+// around the offered ranges, 200, words, names of any bytes, empty lines, two
+// tokens on a line.
 //
 //   random_player --games 100000 --seed 7
 //
@@ -86,14 +87,47 @@ int main(int argc, char** argv) {
     const WorkFolder folder("hulgor-random");
     std::mt19937 random(seed);
     auto below = [&](unsigned limit) { return static_cast<int>(random() % limit); };
+    // A word of any bytes but the line end, as a name might be typed: C0
+    // controls, DEL, C1 controls in UTF-8 (C2 80 to C2 9F), stray bytes, lead
+    // bytes with continuation bytes (overlong, surrogate, too large or cut
+    // short), umlauts and letters.
+    auto oddName = [&] {
+        std::string name;
+        for (int i = 0, length = 1 + below(8); i < length; ++i) {
+            switch (below(7)) {
+                case 0: {
+                    const auto control = static_cast<char>(below(0x20));
+                    name += control == '\n' ? '\x1B' : control;
+                    break;
+                }
+                case 1: name += '\x7F'; break;
+                case 2: name += '\xC2'; name += static_cast<char>(0x80 + below(0x20)); break;
+                case 3: name += static_cast<char>(0x80 + below(0x80)); break;
+                case 4: {  // the edges of the UTF-8 ranges
+                    static const unsigned char leads[] = {0xC0, 0xC1, 0xC2, 0xDF, 0xE0, 0xE1, 0xED, 0xEF,
+                                                          0xF0, 0xF1, 0xF4, 0xF5, 0xFF};
+                    static const unsigned char follows[] = {0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0x41};
+                    name += static_cast<char>(leads[below(std::size(leads))]);
+                    for (int more = below(4); more > 0; --more) name += static_cast<char>(follows[below(std::size(follows))]);
+                    break;
+                }
+                case 5: name += "ö"; break;
+                default: name += static_cast<char>('a' + below(26)); break;
+            }
+        }
+        return name;
+    };
     long clean = 0;
     for (long number = 1; number <= games; ++number) {
-        // A start byte, then lines until the end of input (or 2000 lines).
+        // A start byte, then lines until the end of input (or 2000 lines);
+        // every fourth game starts a new game at once with an odd name.
         std::string bytes(1, static_cast<char>(below(16)));
+        if (below(4) == 0) bytes += "1 " + oddName() + "\n";
         for (int line = 0, kind = below(1000); line < 2000 && kind >= 3; ++line, kind = below(1000)) {
             if (kind < 600) bytes += std::to_string(1 + below(4)) + "\n";
             else if (kind < 850) bytes += std::to_string(below(14) - 1) + "\n";
-            else bytes += odd[below(std::size(odd))] + "\n";
+            else if (kind < 950) bytes += odd[below(std::size(odd))] + "\n";
+            else bytes += oddName() + "\n";
         }
         if (playSession(folder, bytes, 2000)) ++clean;
         else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << "):\n" << &bytes[1];

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <regex>
 #include <sstream>
+#include <string_view>
 
 #include "frontend/entry_point.h"
 #include "frontend/menu_flow.h"
@@ -30,6 +31,45 @@ std::string withoutColours(std::string text) {
         for (auto at = text.find(event); at != std::string::npos; at = text.find(event, at)) text.erase(at, event.size());
     }
     return text;
+}
+
+// Where `text` holds something that could drive a terminal or is no UTF-8:
+// a C0 control other than the line end, DEL, a C1 control (U+0080 to
+// U+009F), or a byte that is not in a well-formed UTF-8 sequence
+// (stray, overlong, a surrogate, beyond U+10FFFF, cut short). Checked here on
+// its own terms, not with the game's code for it. Nothing: all is safe.
+std::optional<std::string> unsafeOutput(std::string_view text) {
+    auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    auto report = [&](std::size_t at, const char* what) {
+        std::ostringstream out;
+        out << what << " at byte " << at << " of the output since the last answer, after: "
+            << text.substr(at - std::min<std::size_t>(at, 60), std::min<std::size_t>(at, 60));
+        return out.str();
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned lead = byte(i);
+        if (lead < 0x80) {
+            if ((lead < 0x20 && lead != '\n') || lead == 0x7F) return report(i, "a control character");
+            ++i;
+            continue;
+        }
+        // The second byte's range and the length, by lead byte.
+        unsigned low = 0x80, high = 0xBF;
+        std::size_t length = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+        else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+        bool formed = length != 0 && i + length <= text.size() && byte(i + 1) >= low && byte(i + 1) <= high;
+        for (std::size_t k = 2; formed && k < length; ++k) formed = (byte(i + k) & 0xC0) == 0x80;
+        if (!formed) return report(i, "a byte that is no UTF-8");
+        if (lead == 0xC2 && byte(i + 1) <= 0x9F) return report(i, "a C1 control character");
+        i += length;
+    }
+    return std::nullopt;
 }
 
 // Whether a number read takes all of `line` at once: a number and nothing
@@ -63,6 +103,9 @@ struct Checker {
             if (after.size() < menuStart.size()) break;  // checked again once more is printed
             deathsChecked = at + 1;
         }
+        // Nothing printed can drive the terminal, whatever the player typed or
+        // the files held: only text, line ends and the console's own events.
+        if (auto unsafe = unsafeOutput(shown)) broken.push_back("invariant: the output holds " + *unsafe);
         // The title menus read their number in the normal colour.
         if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:")) &&
             scripted::script().colour != "Normal") {
