@@ -111,16 +111,17 @@ bool mayReplace(const std::string& path, mode_t& mode) {
     return true;
 }
 
-// Holds back the signals that end the game until the file is replaced or the
-// attempt undone: an interrupted save leaves neither a half-written file nor
-// its temporary file behind. (A kill that cannot be caught may leave the
-// temporary file; nothing ever reads it, and the next start removes it.)
+// Holds back the signals that end or stop the game until the file is
+// replaced or the attempt undone: an interrupted save leaves neither a
+// half-written file nor its temporary file behind, and Ctrl+Z never leaves a
+// temporary file waiting unlocked. (A kill that cannot be caught may leave
+// the temporary file; nothing ever reads it, and the next start removes it.)
 class TerminationHeld {
 public:
     TerminationHeld() {
         sigset_t held;
         sigemptyset(&held);
-        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, signalNumber);
+        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP}) sigaddset(&held, signalNumber);
         ::pthread_sigmask(SIG_BLOCK, &held, &before_);
     }
     ~TerminationHeld() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
