@@ -13,7 +13,7 @@
 #include "console/terminal.h"
 
 // A line pasted whole may be long, but never costs more memory than this.
-constexpr std::size_t TypedLineLimit = std::size_t{4} << 20;
+constexpr std::size_t TypedLineLimit = std::size_t{2} << 20;
 
 class TerminalLineInput : public std::streambuf {
 public:
