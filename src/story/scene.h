@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "story/script.h"
 
 // A chapter routine of the story.
 using Scene = void (*)();
