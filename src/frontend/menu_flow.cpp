@@ -1,6 +1,5 @@
 #include "frontend/menu_flow.h"
 
-#include <array>
 #include <iostream>
 #include <limits>
 #include <stdexcept>
@@ -41,12 +40,11 @@ MenuNesting nesting;
 // one while anything is nested, and the entry-point menu otherwise.
 enum class Next : std::uint8_t { Menu, EndProcess };
 
+// Continue tests the checkpoint places in order (tests 1 to N), then
+// whether there is no save at all (test N + 1).
 constexpr std::uint8_t NewGameRun = 0;
-constexpr std::uint8_t AfterLastTest = 5;
-
-// Continue's checkpoint tests 1 to 3: the label and the chapter it resumes.
-constexpr std::array<const char*, 3> resumableLabels{
-    Checkpoint::FirstDialog, Checkpoint::SecondDialog, Checkpoint::Awakening};
+int emptySaveTest() { return static_cast<int>(checkpoints.size()) + 1; }
+std::uint8_t afterLastTest() { return static_cast<std::uint8_t>(emptySaveTest() + 1); }
 
 Next continueTests(MenuCopy copy, int fromTest);
 
@@ -86,18 +84,20 @@ Next playChapters(int position, MenuCopy copy, std::uint8_t test) {
     return chapterRunReturned(copy, test);
 }
 
-// The four tests, each on the checkpoint as it stands at that moment.
+// The tests, each on the checkpoint as it stands at that moment: a game
+// that ended in a death comes back here and goes on with the next test.
 Next continueTests(MenuCopy copy, int fromTest) {
-    for (int test = fromTest; test <= 4; ++test) {
-        if (test <= 3) {
-            if (game.checkpoint == resumableLabels[static_cast<std::size_t>(test - 1)]) {
+    for (int test = fromTest; test <= emptySaveTest(); ++test) {
+        if (test < emptySaveTest()) {
+            const ResumePlace& place = checkpoints[static_cast<std::size_t>(test - 1)];
+            if (game.checkpoint == place.label) {
                 clearScreen();
-                return playChapters(test, copy, static_cast<std::uint8_t>(test));
+                return playChapters(place.chapter, copy, static_cast<std::uint8_t>(test));
             }
         } else if (game.checkpoint == Checkpoint::Empty) {
             std::cout << "Kein Speicherstand vorhanden" << std::endl;
             game.menuChoice = 0;
-            return runMainMenu({ResumePoint::Kind::ContinueTests, copy, AfterLastTest});
+            return runMainMenu({ResumePoint::Kind::ContinueTests, copy, afterLastTest()});
         }
     }
     std::cout << "\n";

@@ -23,7 +23,7 @@ struct ResumePoint {
     };
     Kind kind;
     MenuCopy copy;
-    std::uint8_t test;  // ContinueTests: next test (2 to 5); ChapterRunEnded: the
+    std::uint8_t test;  // ContinueTests: next test (from 2); ChapterRunEnded: the
                         // Continue test that started the run, 0 for a new game
     bool operator==(const ResumePoint&) const = default;
 };

@@ -16,6 +16,15 @@ void endOfContentScreen(); // the story ends here for now
 // first chapter. Tests may point it at scenes of their own.
 extern std::span<const Scene> storyChapters;
 
+// Where Continue resumes: each checkpoint label a chapter saves, and the
+// position in the chapter run it starts from. Continue tries them in this
+// order; a save with any other label resumes nothing.
+struct ResumePlace {
+    const char* label;
+    int chapter;
+};
+extern std::span<const ResumePlace> checkpoints;
+
 // Plays the chapters from `position` (1-based) to the last one. A death
 // leaves it early with GameOver (see death_screen.h).
 void runChapters(int position);

@@ -22,6 +22,7 @@
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
+#include "story/chapters.h"
 #include "support/invariants.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
@@ -34,10 +35,9 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
     if (bytes.empty()) return true;
     folder.empty();
     const unsigned start = static_cast<unsigned char>(bytes[0]);
-    static const char* const labels[] = {"erster Dialog", "zweiter Dialog", "Das Erwachen"};
     if ((start & 2) != 0) std::ofstream(PermadeathFileName) << "1\n";
-    if (unsigned label = (start >> 2) & 3; label != 0) {
-        std::ofstream(SaveFileName) << labels[label - 1] << "\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n";
+    if (unsigned label = (start >> 2) & 3; label != 0 && label <= checkpoints.size()) {
+        std::ofstream(SaveFileName) << checkpoints[label - 1].label << "\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n";
     }
     std::istringstream typed(bytes.substr(1));
     game = GameState{};

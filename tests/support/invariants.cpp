@@ -1,5 +1,6 @@
 #include "support/invariants.h"
 
+#include <algorithm>
 #include <iostream>
 #include <regex>
 #include <sstream>
@@ -9,6 +10,7 @@
 #include "frontend/menu_flow.h"
 #include "state/player_files.h"
 #include "state/text_file.h"
+#include "story/chapters.h"
 #include "story/death_screen.h"
 #include "support/scripted_console.h"
 
@@ -20,8 +22,11 @@ const std::string& transcript() { return scripted::script().transcript; }
 
 // A save as the game writes it: a resumable label, ten integers, nothing else.
 bool isValidSave(const std::string& bytes) {
-    static const std::regex form("(erster Dialog|zweiter Dialog|Das Erwachen)\n(-?(0|[1-9][0-9]*)\n){10}");
-    return std::regex_match(bytes, form);
+    std::size_t labelEnd = bytes.find('\n');
+    std::string label = bytes.substr(0, labelEnd);
+    static const std::regex numbers("(-?(0|[1-9][0-9]*)\n){10}");
+    return std::ranges::any_of(checkpoints, [&](const ResumePlace& place) { return label == place.label; }) &&
+           labelEnd != std::string::npos && std::regex_match(bytes.substr(labelEnd + 1), numbers);
 }
 
 // `text` without its colour events (std::regex would be the slow way here).
