@@ -1,6 +1,8 @@
 // The console operations every other part of the game uses. Exactly one
-// implementation is linked into a program: the terminal (Linux, macOS), the
-// Windows console, or the scripted console of the test suite.
+// implementation is linked into a program: the terminal (Linux, macOS:
+// terminal_console.cpp), the Windows console (windows_console.cpp), the
+// browser page (web_console.cpp), or the scripted console of the test suite
+// (tests/support/scripted_console.cpp).
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,13 @@
 
 #include <string>
 
+// The line end of a text file on this platform.
+#ifdef _WIN32
+inline constexpr const char* TextLineEnd = "\r\n";
+#else
+inline constexpr const char* TextLineEnd = "\n";
+#endif
+
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. A symbolic link at `path` is replaced itself; the
 // file it points to is never written. Returns false, leaving `path`

@@ -1,4 +1,5 @@
 #include "console/file_replace.h"
+#include "console/folder_storage.h"
 
 #include <cerrno>
 #include <csignal>
@@ -12,10 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-
-#ifdef __EMSCRIPTEN__
-#include "console/web_storage.h"
-#endif
 
 namespace {
 
@@ -160,9 +157,7 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
         ::fsync(dir);
         ::close(dir);
     }
-#ifdef __EMSCRIPTEN__
     persistWorkingFolder();
-#endif
     return true;
 }
 
@@ -177,9 +172,7 @@ void removeAbandonedReplacements(const std::string& path) {
         if (isTempName(entry->d_name, base)) candidates.push_back(prefix + entry->d_name);
     }
     ::closedir(folder);
-    [[maybe_unused]] bool removed = false;
+    bool removed = false;
     for (const std::string& candidate : candidates) removed = removeIfAbandoned(candidate) || removed;
-#ifdef __EMSCRIPTEN__
     if (removed) persistWorkingFolder();
-#endif
 }

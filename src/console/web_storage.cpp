@@ -1,4 +1,4 @@
-#include "console/web_storage.h"
+#include "console/folder_storage.h"
 
 #include <emscripten.h>
 

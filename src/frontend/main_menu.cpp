@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "console/console.h"
-#include "frontend/input.h"
+#include "console/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "story/scene.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "console/console.h"
-#include "frontend/input.h"
+#include "console/input.h"
 #include "frontend/main_menu.h"
 #include "frontend/new_game.h"
 #include "state/game_state.h"

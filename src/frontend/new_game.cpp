@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "frontend/input.h"
+#include "console/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 

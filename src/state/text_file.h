@@ -8,12 +8,7 @@
 #include <sstream>
 #include <string>
 
-// The line end of a text file on this platform.
-#ifdef _WIN32
-inline constexpr const char* TextLineEnd = "\r\n";
-#else
-inline constexpr const char* TextLineEnd = "\n";
-#endif
+#include "console/file_replace.h"
 
 // The most bytes the game reads from one of its files: 1 MiB.
 inline constexpr std::size_t SmallFileLimit = std::size_t{1} << 20;

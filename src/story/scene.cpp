@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
-#include "frontend/input.h"
+#include "console/input.h"
 #include "state/game_state.h"
 
 void resetHero() {

@@ -1,4 +1,4 @@
-#include "frontend/input.h"
+#include "console/input.h"
 
 #include <iomanip>
 #include <iostream>
