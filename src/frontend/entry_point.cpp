@@ -1,10 +1,10 @@
 #include "frontend/entry_point.h"
 
-#include <iostream>
 #include <string>
 #include <string_view>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "frontend/menu_flow.h"
 #include "state/leftover_files.h"
 #include "state/player_files.h"
@@ -13,7 +13,8 @@
 namespace {
 // The splash centres its lines with fixed runs of leading spaces.
 void indentedLine(int spaces, std::string_view text) {
-    std::cout << std::string(static_cast<std::size_t>(spaces), ' ') << text << std::endl;
+    say(std::string(static_cast<std::size_t>(spaces), ' '));
+    sayLine(text);
 }
 }  // namespace
 
@@ -39,10 +40,10 @@ void runIntro() {
     indentedLine(18, "Warnung: Dieses Programm enthält sehr viele böse Wörter und sollte wegen seines grauenvollen "
                      "Inhalts von niemandem konsumiert werden.");
     lineEnds(3);
-    setTextColour(TextColour::Red);
+    colour(TextColour::Red);
     indentedLine(39, "Dieses Spiel speichert automatisch in bestimmten Abständen.");
     lineEnds(2);
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
     indentedLine(53, "Drücke eine beliebige Taste...");
     waitForKey();
     clearScreen();

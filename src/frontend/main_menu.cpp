@@ -1,8 +1,8 @@
 #include "frontend/main_menu.h"
 
-#include <iostream>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "console/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
@@ -11,48 +11,46 @@
 namespace {
 
 void printTitleLines() {
-    std::cout << "************************************" << std::endl;
-    std::cout << "*        Hulgor - der Barbar       *" << std::endl;
-    std::cout << "************************************" << std::endl;
+    sayLine("************************************");
+    sayLine("*        Hulgor - der Barbar       *");
+    sayLine("************************************");
 }
 
 void printOptions() {
-    setTextColour(TextColour::Green);
-    std::cout << "1. Neues Spiel" << std::endl;
-    setTextColour(TextColour::Normal);
-    std::cout << "2. Spiel laden" << std::endl;
-    std::cout << "3. Version" << std::endl;
-    std::cout << "4. Erfolge" << std::endl;
-    std::cout << "5. Credits" << std::endl;
-    std::cout << (game.permadeath != 0 ? "6. Permadeath: an\n" : "6. Permadeath: aus\n");
-    setTextColour(TextColour::Red);
-    std::cout << "10. Spiel beenden" << std::endl;
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Green);
+    sayLine("1. Neues Spiel");
+    colour(TextColour::Normal);
+    sayLine("2. Spiel laden");
+    sayLine("3. Version");
+    sayLine("4. Erfolge");
+    sayLine("5. Credits");
+    say(game.permadeath != 0 ? "6. Permadeath: an\n" : "6. Permadeath: aus\n");
+    colour(TextColour::Red);
+    sayLine("10. Spiel beenden");
+    colour(TextColour::Normal);
 }
 
 void showVersion() {
     clearScreen();
-    std::cout << "\nVersion: ALPHA 0.2.0\n";
+    say("\nVersion: ALPHA 0.2.0\n");
     lineEnds(2);
-    std::cout << "Dies ist ein SEHR FRÜHER Build des Spiels. Es sind noch nicht alle Inhalte verfügbar."
-              << std::endl;
-    std::cout << "Es kann zu Bugs und Fehlern kommen. Diese gerne an mich melden: tamlowen@example.org"
-              << std::endl;
-    std::cout << "Im Rahmen der kommenden Updates wird das Spiel nach und nach erweitert." << std::endl;
+    sayLine("Dies ist ein SEHR FRÜHER Build des Spiels. Es sind noch nicht alle Inhalte verfügbar.");
+    sayLine("Es kann zu Bugs und Fehlern kommen. Diese gerne an mich melden: tamlowen@example.org");
+    sayLine("Im Rahmen der kommenden Updates wird das Spiel nach und nach erweitert.");
     lineEnds(2);
     PageBreak(AnyKeyPrompt);
 }
 
 void showAchievements() {
     clearScreen();
-    std::cout << "Erfolge sind in dieser Version noch nicht verfügbar!" << std::endl;
+    sayLine("Erfolge sind in dieser Version noch nicht verfügbar!");
     PageBreak(AnyKeyPrompt);
 }
 
 void showCredits() {
     clearScreen();
-    std::cout << "Programmierung: Tamlowen" << std::endl;
-    std::cout << "Story: Tamlowen" << std::endl;
+    sayLine("Programmierung: Tamlowen");
+    sayLine("Story: Tamlowen");
     PageBreak(AnyKeyPrompt);
 }
 
@@ -63,7 +61,7 @@ void togglePermadeath() {
 
 [[noreturn]] void quitGame() {
     clearScreen();
-    std::cout << "\nSpiel wird beendet...\n";
+    say("\nSpiel wird beendet...\n");
     quitProgram();
 }
 
@@ -72,22 +70,22 @@ void togglePermadeath() {
 void printMenuBox() {
     game.menuChoice = 0;
     setFontHeight(75);
-    setTextColour(TextColour::Yellow);
+    colour(TextColour::Yellow);
     printTitleLines();
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
     setFontHeight(28);
-    std::cout << std::endl;
+    lineEnds(1);
     printOptions();
 }
 
 void drawMainMenuScreen() {
     clearScreen();
     setFontHeight(55);
-    setTextColour(TextColour::Yellow);
+    colour(TextColour::Yellow);
     printTitleLines();
     setFontHeight(28);
-    setTextColour(TextColour::Normal);
-    std::cout << std::endl;
+    colour(TextColour::Normal);
+    lineEnds(1);
     printOptions();
 }
 
@@ -98,6 +96,6 @@ void runInfoOption(std::int32_t choice) {
         case 5: showCredits(); break;
         case 6: togglePermadeath(); break;
         case 10: quitGame();
-        default: std::cout << InvalidChoiceMessage; break;
+        default: say(InvalidChoiceMessage); break;
     }
 }

@@ -1,10 +1,10 @@
 #include "frontend/menu_flow.h"
 
-#include <iostream>
 #include <limits>
 #include <stdexcept>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "console/input.h"
 #include "frontend/main_menu.h"
 #include "frontend/new_game.h"
@@ -64,7 +64,7 @@ Next chapterRunReturned(MenuCopy copy, std::uint8_t test) {
             printMenuBox();
             return Next::EndProcess;
         }
-        std::cout << "\n";
+        say("\n");
         return Next::Menu;  // menuChoice is still 1: this menu returns
     }
     game.menuChoice = 0;
@@ -95,17 +95,17 @@ Next continueTests(MenuCopy copy, int fromTest) {
                 return playChapters(place.chapter, copy, static_cast<std::uint8_t>(test));
             }
         } else if (game.checkpoint == Checkpoint::Empty) {
-            std::cout << "Kein Speicherstand vorhanden" << std::endl;
+            sayLine("Kein Speicherstand vorhanden");
             game.menuChoice = 0;
             return runMainMenu({ResumePoint::Kind::ContinueTests, copy, afterLastTest()});
         }
     }
-    std::cout << "\n";
+    say("\n");
     return Next::Menu;
 }
 
 Next continueFromCheckpoint(MenuCopy copy) {
-    std::cout << "\nSpiel wird geladen...\n";
+    say("\nSpiel wird geladen...\n");
     loadGame();
     loadPlayerName();
     return continueTests(copy, 1);
@@ -139,17 +139,17 @@ Next entryPointMenuPass() {
     if (game.menuChoice == 1) return entryPointNewGameTail();
     clearScreen();
     printMenuBox();
-    std::cout << "\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:";
+    say("\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:");
     if (!readNumber(game.menuChoice)) return Next::Menu;
     switch (game.menuChoice) {
         case 1:
             playLoadingAnimation();
-            std::cout << "\n";
+            say("\n");
             return Next::Menu;  // the loop test now leaves the menu for the story
         case 2: return continueFromCheckpoint(MenuCopy::EntryPoint);
         default:
             runInfoOption(game.menuChoice);
-            std::cout << "\n";
+            say("\n");
             return Next::Menu;
     }
 }
@@ -163,7 +163,7 @@ Next nestedMenuPass() {
         case 2: return continueFromCheckpoint(MenuCopy::Nested);
         default:
             runInfoOption(game.menuChoice);
-            std::cout << "\n";
+            say("\n");
             return Next::Menu;
     }
 }

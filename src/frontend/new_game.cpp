@@ -1,10 +1,10 @@
 #include "frontend/new_game.h"
 
 #include <array>
-#include <iostream>
 #include <string_view>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "console/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
@@ -34,10 +34,10 @@ void playLoadingAnimation() {
     clearScreen();
     for (std::size_t i = 0; i < loadingFrames.size(); ++i) {
         const LoadingFrame& frame = loadingFrames[i];
-        std::cout << frame.caption << std::endl;
-        std::cout << "--------------" << std::endl;
-        std::cout << frame.bar << std::endl;
-        std::cout << "--------------" << std::endl;
+        sayLine(frame.caption);
+        sayLine("--------------");
+        sayLine(frame.bar);
+        sayLine("--------------");
         pauseMs(frame.pause);
         if (i + 1 < loadingFrames.size()) clearScreen();
     }
@@ -46,11 +46,11 @@ void playLoadingAnimation() {
 void askPlayerName() {
     if (game.nameEntryPending == 1) {
         for (;;) {
-            std::cout << "Gib deinen Namen ein: ";
+            say("Gib deinen Namen ein: ");
             readWord(game.playerName, NameLimit);
             if (game.playerName != LegendaryName) break;
             game.nameEntryPending = 1;
-            std::cout << "Netter Versuch!" << std::endl;
+            sayLine("Netter Versuch!");
         }
         game.nameEntryPending = 0;
         game.nameGiven = 1;

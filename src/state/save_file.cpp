@@ -2,9 +2,9 @@
 
 #include <array>
 #include <filesystem>
-#include <iostream>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "console/file_replace.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
@@ -22,11 +22,11 @@ std::string saveFileContent() {
 }
 
 void reportMissingSave() {
-    std::cout << "\nKein Spielstand gefunden.\n";
-    setTextColour(TextColour::Red);
-    std::cout << "Drücke eine beliebige Taste, um fortzufahren." << std::endl;
+    say("\nKein Spielstand gefunden.\n");
+    colour(TextColour::Red);
+    sayLine("Drücke eine beliebige Taste, um fortzufahren.");
     game.checkpoint = Checkpoint::Empty;
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
     waitForKey();
 }
 
@@ -34,9 +34,9 @@ void reportMissingSave() {
 
 void saveGame() {
     if (replaceFileContents(SaveFileName, saveFileContent())) {
-        std::cout << "\nSpiel erfolgreich gespeichert.\n";
+        say("\nSpiel erfolgreich gespeichert.\n");
     } else {
-        std::cout << "\nFehler beim Speichern des Spiels.\n";
+        say("\nFehler beim Speichern des Spiels.\n");
     }
 }
 

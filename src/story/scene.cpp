@@ -1,7 +1,6 @@
 #include "story/scene.h"
 
 #include <algorithm>
-#include <iostream>
 
 #include "console/input.h"
 #include "state/game_state.h"
@@ -12,16 +11,6 @@ void resetHero() {
     game.ragnarRelation = 5;
     game.hasSword = 0;
     game.health = 100;
-}
-
-void colour(TextColour textColour) { setTextColour(textColour); }
-
-void say(std::string_view text) { std::cout << text; }
-
-void sayLine(std::string_view text) { std::cout << text << std::endl; }
-
-void lineEnds(int count) {
-    for (int i = 0; i < count; ++i) std::cout << std::endl;
 }
 
 namespace {
@@ -47,32 +36,32 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
         } else if (value == QuitNumber && quitLine == QuitLine::Offered) {
             quitProgram();
         } else {
-            std::cout << InvalidChoiceMessage;
+            say(InvalidChoiceMessage);
         }
     }
 }
 
 void PageBreak(std::string_view prompt, PageBreakLayout layout) {
-    setTextColour(TextColour::Red);
+    colour(TextColour::Red);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     sayLine(prompt);
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     waitForKey();
 }
 
 void StatusBanner(Standing standing, std::string_view text) {
-    setTextColour(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
+    colour(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
     sayLine(text);
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
 }
 
 void HintLine() {
     // Printed in the normal colour that the line before it leaves in force.
     say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
-    setTextColour(TextColour::Golden);
+    colour(TextColour::Golden);
     say("goldener ");
-    setTextColour(TextColour::Normal);
+    colour(TextColour::Normal);
     say("Farbe angezeigt)");
     lineEnds(3);
 }

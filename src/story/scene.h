@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/print.h"
 #include "story/script.h"
 
 // A chapter routine of the story.
@@ -16,13 +17,6 @@ using Scene = void (*)();
 // The hero as the chapters from the cart on start him, whatever a save held:
 // unarmed, unhurt, Ragnar not yet met.
 void resetHero();
-
-// Narration helpers. `say` prints text in the colour in force, `sayLine` adds
-// a line end (which flushes), `lineEnds` prints empty line ends.
-void colour(TextColour textColour);
-void say(std::string_view text);
-void sayLine(std::string_view text);
-void lineEnds(int count);
 
 // One offered answer of a choice: its number, what it prints and changes,
 // and whether it leaves the prompt.
