@@ -190,7 +190,7 @@ int playWithoutTerminal(const std::function<void()>& inChild, const std::functio
     }
     meanwhile(pid);
     int status = 0;
-    for (auto deadline = std::chrono::steady_clock::now() + 2s; ::waitpid(pid, &status, WNOHANG) == 0;) {
+    for (auto deadline = std::chrono::steady_clock::now() + 10s; ::waitpid(pid, &status, WNOHANG) == 0;) {
         if (std::chrono::steady_clock::now() > deadline) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
@@ -399,7 +399,7 @@ TEST(RealBinary, NonBlockingInputIsWaitedFor) {
             ::dup2(out, STDERR_FILENO);
         },
         [&](pid_t) {
-            for (auto deadline = std::chrono::steady_clock::now() + 2s;
+            for (auto deadline = std::chrono::steady_clock::now() + 10s;
                  !fileBytes("out.txt").ends_with("ZAHL dazu eingibst:") && std::chrono::steady_clock::now() < deadline;) {
                 ::poll(nullptr, 0, 5);
             }
