@@ -20,11 +20,14 @@
 #include "state/game_state.h"
 #include "story/chapters.h"
 #include "story/death_screen.h"
+#include "story/scene.h"
 #include "support/scripted_console.h"
 
 namespace {
 
-void dieAtOnce() { DeathScreen(0, LeadSound::None, "Drücke eine Taste, um zu Beenden.", true); }
+void dieAtOnce() {
+    DeathScreen({.blankLinesBefore = 0, .leadSound = LeadSound::None, .keyPrompt = DeathEndPrompt, .sword = Sword::Lost});
+}
 constexpr Scene deadlyStory[] = {dieAtOnce};
 
 long peakMemoryKiB() {

@@ -19,8 +19,8 @@ namespace {
 // Whatever a save held, the chapter starts with the hero as he fell.
 void resetChapterState() {
     resetHero();
-    game.bardStatus = 0;
-    game.bardRelation = 5;
+    game.bardStatus = Companion::NotMet;
+    game.bardRelation = Relation::Neutral;
 }
 
 void cutTheBonds() {
@@ -59,7 +59,10 @@ void searchForWeapon() {
     clearScreen();
     tell(ambush);
     tell(text::wolf_food);
-    DeathScreen(2, LeadSound::None, KeyPrompt, true);
+    DeathScreen({.blankLinesBefore = 2,
+                 .leadSound = LeadSound::None,
+                 .keyPrompt = KeyPrompt,
+                 .sword = Sword::Lost});
 }
 
 // The tower with the sword: below the prompt, without clearing.
@@ -75,7 +78,10 @@ void takeMountain() {
     if (game.hasSword == 0) {
         clearScreen();
         tell(text::mountain_death);
-        DeathScreen(2, LeadSound::None, DeathEndPrompt, true);
+        DeathScreen({.blankLinesBefore = 2,
+                     .leadSound = LeadSound::None,
+                     .keyPrompt = DeathEndPrompt,
+                     .sword = Sword::Lost});
     }
     mountainPath();
 }
@@ -103,8 +109,8 @@ void awakeningScene() {
     // Shown again after every answer that stays.
     ChoicePrompt(wreckChoice, [] { tell(text::wreck); },
                  {
-                     {1, true, cutTheBonds},
-                     {2, false, callForSurvivors},
+                     {1, Then::MoveOn, cutTheBonds},
+                     {2, Then::AskAgain, callForSurvivors},
                  },
                  QuitLine::Offered);
 
@@ -112,10 +118,10 @@ void awakeningScene() {
 
     ChoicePrompt(wayChoice, printWayBlock,
                  {
-                     {1, false, searchForWeapon},
-                     {2, true, takeMountain},
-                     {3, true, takeSouthRoad},
-                     {4, true, takeTower},
+                     {1, Then::AskAgain, searchForWeapon},
+                     {2, Then::MoveOn, takeMountain},
+                     {3, Then::MoveOn, takeSouthRoad},
+                     {4, Then::MoveOn, takeTower},
                  },
                  QuitLine::Offered);
 }

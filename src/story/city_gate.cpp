@@ -16,7 +16,10 @@ namespace {
 [[noreturn]] void ambush() {
     clearScreen();
     tell(text::ambush);
-    DeathScreen(0, LeadSound::None, DeathEndPrompt, true);
+    DeathScreen({.blankLinesBefore = 0,
+                 .leadSound = LeadSound::None,
+                 .keyPrompt = DeathEndPrompt,
+                 .sword = Sword::Lost});
 }
 
 // Nothing is told about the sewers yet: the end-of-content screen follows.
@@ -25,14 +28,14 @@ void takeTheSewers() { clearScreen(); }
 }  // namespace
 
 void cityGateScene() {
-    if (game.ragnarStatus != 2) return;  // alone or with the bard: no gate scene
+    if (game.ragnarStatus != Companion::Travelling) return;  // alone or with the bard: no gate scene
 
     std::int32_t gateChoice = 0;
     tell(text::arrival);
     ChoicePrompt(gateChoice, [] { tell(text::ragnars_plan); },
                  {
-                     {1, true, ambush},
-                     {2, true, takeTheSewers},
+                     {1, Then::MoveOn, ambush},
+                     {2, Then::MoveOn, takeTheSewers},
                  },
                  QuitLine::NotOffered);
 }

@@ -4,11 +4,10 @@
 #include "state/save_file.h"
 #include "story/scene.h"
 
-void DeathScreen(int leadInLines, LeadSound leadSound, std::string_view keyPrompt,
-                 bool clearSword) {
+void DeathScreen(const Death& death) {
     colour(TextColour::Red);
-    lineEnds(leadInLines);
-    if (leadSound == LeadSound::Gore) {
+    lineEnds(death.blankLinesBefore);
+    if (death.leadSound == LeadSound::Gore) {
         playSound("gore.wav");
         pauseMs(1000);
     }
@@ -20,9 +19,9 @@ void DeathScreen(int leadInLines, LeadSound leadSound, std::string_view keyPromp
         deleteSave();
         game.checkpoint = Checkpoint::Empty;
     }
-    if (clearSword) game.hasSword = 0;
+    if (death.sword == Sword::Lost) game.hasSword = 0;
     colour(TextColour::Red);
-    sayLine(keyPrompt);
+    sayLine(death.keyPrompt);
     colour(TextColour::Normal);
     waitForKey();
     throw GameOver{};

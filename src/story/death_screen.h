@@ -9,8 +9,16 @@
 struct GameOver {};
 
 enum class LeadSound : bool { None, Gore };
+enum class Sword : bool { Kept, Lost };
+
+// What differs from one death to the next.
+struct Death {
+    int blankLinesBefore;        // red line ends before the banner
+    LeadSound leadSound;         // gore.wav and a second's pause before death.wav
+    std::string_view keyPrompt;  // the red prompt of the key wait
+    Sword sword;                 // whether the dead hero's sword is taken from the record
+};
 
 // Death banner and sound, the permadeath wipe of the save, the key prompt;
 // then leaves the game (throws GameOver). Never returns into the story.
-[[noreturn]] void DeathScreen(int leadInLines, LeadSound leadSound, std::string_view keyPrompt,
-                              bool clearSword);
+[[noreturn]] void DeathScreen(const Death& death);

@@ -29,9 +29,9 @@ void firstDialogScene() {
     };
     ChoicePrompt(value, greetingBlock,
                  {
-                     {1, true, [] { tell(text::flee); }},
-                     {2, true, [] { tell(text::where_am_i); }},
-                     {3, true, [] { tell(text::call_for_help); }},
+                     {1, Then::MoveOn, [] { tell(text::flee); }},
+                     {2, Then::MoveOn, [] { tell(text::where_am_i); }},
+                     {3, Then::MoveOn, [] { tell(text::call_for_help); }},
                  },
                  QuitLine::Offered);
 

@@ -31,13 +31,13 @@ void travelWithRagnar() {
     };
     ChoicePrompt(talkChoice, ragnarBlock,
                  {
-                     {1, true, [] { tell(text::talk_about_dragon); tell(text::ragnar_picks_up_the_pace); }},
-                     {2, true, [] { tell(text::ask_about_oracle); tell(text::ragnar_picks_up_the_pace); }},
-                     {3, true, [] { tell(text::stay_silent); }},
+                     {1, Then::MoveOn, [] { tell(text::talk_about_dragon); tell(text::ragnar_picks_up_the_pace); }},
+                     {2, Then::MoveOn, [] { tell(text::ask_about_oracle); tell(text::ragnar_picks_up_the_pace); }},
+                     {3, Then::MoveOn, [] { tell(text::stay_silent); }},
                  },
                  QuitLine::NotOffered);
     // The wolf's bite from the mountain path.
-    if (game.health == 75) tell(text::wound_still_hurts);
+    if (game.health == Health::Bitten) tell(text::wound_still_hurts);
     endOfPassage();
 }
 
@@ -53,9 +53,9 @@ void travelWithTheBard() {
     };
     ChoicePrompt(taleChoice, bardBlock,
                  {
-                     {1, true, tale(text::tale_of_the_dragon)},
-                     {2, true, tale(text::tale_of_the_troll)},
-                     {3, true, tale(text::tale_of_the_blood_elves)},
+                     {1, Then::MoveOn, tale(text::tale_of_the_dragon)},
+                     {2, Then::MoveOn, tale(text::tale_of_the_troll)},
+                     {3, Then::MoveOn, tale(text::tale_of_the_blood_elves)},
                  },
                  QuitLine::NotOffered);
     tell(text::bard_believes_you);
@@ -72,9 +72,9 @@ void walkAlone() {
 void journeyScene() {
     clearScreen();
     // At most one companion travels along; the awakening chapter sees to that.
-    if (game.ragnarStatus == 2) {
+    if (game.ragnarStatus == Companion::Travelling) {
         travelWithRagnar();
-    } else if (game.bardStatus == 2) {
+    } else if (game.bardStatus == Companion::Travelling) {
         travelWithTheBard();
     } else {
         walkAlone();

@@ -24,19 +24,22 @@ void fightWolves() {
             tell(text::wolves_attack);
         },
         {
-            {1, true,
+            {1, Then::MoveOn,
              [] {
                  clearScreen();
                  tell(text::attack_wolf);
-                 DeathScreen(2, LeadSound::None, DeathEndPromptLower, true);
+                 DeathScreen({.blankLinesBefore = 2,
+                              .leadSound = LeadSound::None,
+                              .keyPrompt = DeathEndPromptLower,
+                              .sword = Sword::Lost});
              }},
-            {2, true,
+            {2, Then::MoveOn,
              [] {
                  clearScreen();
                  tell(text::roar_at_wolves);
-                 game.health = 75;
+                 game.health = Health::Bitten;
              }},
-            {3, true,
+            {3, Then::MoveOn,
              [] {
                  clearScreen();
                  tell(text::await_attack);
@@ -51,7 +54,7 @@ void ragnarToTheRescue() {
     const bool aWolfIsDead = game.wolfChoice == 3;
     game.wolfChoice = 0;
     tell(aWolfIsDead ? text::spear_kills_another_wolf : text::spear_kills_a_wolf);
-    game.ragnarStatus = 1;
+    game.ragnarStatus = Companion::Met;
     tell(text::ragnar_rescue);
     PageBreak(KeyPrompt);
     clearScreen();
@@ -59,13 +62,13 @@ void ragnarToTheRescue() {
 
 void tellTrueName() {
     tell(text::true_name);
-    game.ragnarRelation += 5;
+    game.ragnarRelation += Relation::Step;
     StatusBanner(Standing::Gain, RagnarBetterBanner);
 }
 
 void keepClaimingHulgor() {
     tell(text::still_hulgor);
-    game.ragnarRelation -= 5;
+    game.ragnarRelation -= Relation::Step;
     StatusBanner(Standing::Loss, RagnarWorseBanner);
     tell(text::after_worse_banner);
 }
@@ -84,20 +87,20 @@ void mountainPath() {
 
     tell(text::morning);
     // Only a wolf's claw leaves something to bind.
-    if (game.health == 75) tell(text::bind_wound);
+    if (game.health == Health::Bitten) tell(text::bind_wound);
     tell(text::lets_talk);
     ChoicePrompt(ragnarChoice, [] { tell(text::name_question); },
                  {
-                     {1, true, tellTrueName},
-                     {2, true, keepClaimingHulgor},
+                     {1, Then::MoveOn, tellTrueName},
+                     {2, Then::MoveOn, keepClaimingHulgor},
                  },
                  QuitLine::NotOffered);
 
     tell(text::the_talk);
-    if (game.ragnarRelation >= 5) {
+    if (game.ragnarRelation >= Relation::Neutral) {
         tell(text::ragnar_comes_along);
         PageBreak(KeyPrompt);
-        game.ragnarStatus = 2;
+        game.ragnarStatus = Companion::Travelling;
     } else {
         tell(text::go_on_alone);
         PageBreak(KeyPrompt);

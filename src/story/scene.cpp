@@ -7,10 +7,10 @@
 
 void resetHero() {
     game.reservedA = 0;
-    game.ragnarStatus = 0;
-    game.ragnarRelation = 5;
+    game.ragnarStatus = Companion::NotMet;
+    game.ragnarRelation = Relation::Neutral;
     game.hasSword = 0;
-    game.health = 100;
+    game.health = Health::Unhurt;
 }
 
 namespace {
@@ -26,7 +26,7 @@ const Choice* findChoice(const std::vector<Choice>& choices, std::int32_t number
 std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
                           const std::vector<Choice>& choices, QuitLine quitLine) {
     for (;;) {
-        if (const Choice* current = findChoice(choices, value); current && current->advances) {
+        if (const Choice* current = findChoice(choices, value); current && current->then == Then::MoveOn) {
             return value;
         }
         printBlock();

@@ -18,11 +18,14 @@ using Scene = void (*)();
 // unarmed, unhurt, Ragnar not yet met.
 void resetHero();
 
-// One offered answer of a choice: its number, what it prints and changes,
-// and whether it leaves the prompt.
+// After an answer the story moves on, or the same choice is asked again.
+enum class Then : bool { AskAgain, MoveOn };
+
+// One offered answer of a choice: its number, what happens then to the
+// prompt, and what it prints and changes.
 struct Choice {
     std::int32_t number;
-    bool advances;
+    Then then;
     std::function<void()> handler;
 };
 

@@ -24,8 +24,8 @@ void secondDialogScene() {
 
     ChoicePrompt(value, [] { tell(text::claim_or_deny); },
                  {
-                     {1, true, [] { clearScreen(); tell(text::claim_to_be_hulgor); }},
-                     {2, true, [] { clearScreen(); tell(text::deny_being_hulgor); }},
+                     {1, Then::MoveOn, [] { clearScreen(); tell(text::claim_to_be_hulgor); }},
+                     {2, Then::MoveOn, [] { clearScreen(); tell(text::deny_being_hulgor); }},
                  },
                  QuitLine::Offered);
 

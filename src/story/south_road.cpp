@@ -16,8 +16,8 @@ namespace {
 // The bard takes the hero for the legend and comes along.
 void claimToBeHulgor() {
     tell(text::claim_hulgor);
-    game.bardRelation += 5;
-    game.bardStatus = 2;
+    game.bardRelation += Relation::Step;
+    game.bardStatus = Companion::Travelling;
     StatusBanner(Standing::Gain, BardBetterBanner);
     tell(text::after_better_banner);
     PageBreak(KeyPrompt);
@@ -31,7 +31,10 @@ void tellRealName() {
 
 void mockTheName() {
     tell(text::mock_the_name);
-    DeathScreen(2, LeadSound::Gore, KeyPrompt, false);
+    DeathScreen({.blankLinesBefore = 2,
+                 .leadSound = LeadSound::Gore,
+                 .keyPrompt = KeyPrompt,
+                 .sword = Sword::Kept});
 }
 
 }  // namespace
@@ -45,9 +48,9 @@ void southRoad() {
     tell(text::bard_song);
     ChoicePrompt(bardChoice, [] { tell(text::bard_question); },
                  {
-                     {1, true, claimToBeHulgor},
-                     {2, true, tellRealName},
-                     {3, false, mockTheName},
+                     {1, Then::MoveOn, claimToBeHulgor},
+                     {2, Then::MoveOn, tellRealName},
+                     {3, Then::AskAgain, mockTheName},
                  },
                  QuitLine::NotOffered);
 }
