@@ -17,6 +17,8 @@
 
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
+#include "state/player_files.h"
+#include "story/chapters.h"
 #include "state/text_file.h"
 #include "support/invariants.h"
 #include "support/scripted_console.h"
@@ -47,11 +49,11 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 // text, w a word, = NAME = TEXT, * COUNT TEXT. Texts take escapes and ${NAME}
 // macros.
 const std::map<std::string, char> Keywords{
-    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'},
+    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='},
     {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
     {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
     {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'}, {"mode", '='}, {"files", 'a'}};
-const std::set<std::string> SetUpOnly{"start intro", "no-console-window", "missing-sound", "dir", "fifo", "link",
+const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound", "dir", "fifo", "link",
                                       "chmod", "grow", "age", "lock"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
@@ -208,7 +210,8 @@ std::vector<Route> loadRoutes(const fs::path& directory) {
     return all;
 }
 
-std::optional<std::string> fieldValue(const std::string& name) {
+// The number fields of GameState by name.
+const std::map<std::string, std::int32_t GameState::*>& numberFields() {
     static const std::map<std::string, std::int32_t GameState::*> numbers{
         {"nameEntryPending", &GameState::nameEntryPending}, {"nameGiven", &GameState::nameGiven},
         {"health", &GameState::health}, {"hasSword", &GameState::hasSword},
@@ -217,6 +220,11 @@ std::optional<std::string> fieldValue(const std::string& name) {
         {"reservedA", &GameState::reservedA}, {"reservedB", &GameState::reservedB},
         {"wolfChoice", &GameState::wolfChoice}, {"permadeath", &GameState::permadeath},
         {"menuChoice", &GameState::menuChoice}};
+    return numbers;
+}
+
+std::optional<std::string> fieldValue(const std::string& name) {
+    const auto& numbers = numberFields();
     if (name == "menuDepth") return std::to_string(menuNesting().depth());
     if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
     if (name == "checkpoint") return game.checkpoint;
@@ -225,6 +233,14 @@ std::optional<std::string> fieldValue(const std::string& name) {
     if (name == "playerNameBytes") return std::to_string(game.playerName.size());
     if (numbers.contains(name)) return std::to_string(game.*numbers.at(name));
     return std::nullopt;
+}
+
+// Sets a field of GameState for a route that starts at a scene.
+void setField(const std::string& name, const std::string& value) {
+    if (name == "checkpoint") game.checkpoint = value;
+    else if (name == "playerName") game.playerName = value;
+    else if (numberFields().contains(name)) game.*numberFields().at(name) = std::stoi(value);
+    else throw std::invalid_argument("no such GameState field");
 }
 
 bool isAction(const std::string& keyword) {
@@ -253,9 +269,11 @@ public:
 
     void run() {
         if (!setUp()) return;
-        auto outcome = invariants::play(startIntro_, [this](Wait wait, const std::string& shown) {
-            return atWait(wait, shown);
-        });
+        auto next = [this](Wait wait, const std::string& shown) { return atWait(wait, shown); };
+        auto outcome = startScene_ == nullptr ? invariants::play(startIntro_, next) : invariants::play([this] {
+            loadPermadeath();
+            runMenusFromScene(*startScene_);
+        }, next);
         for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
         if (outcome.ending == Ending::Aborted) return;
         // The checks since the last action, if the game ended before it waited again.
@@ -285,7 +303,10 @@ private:
             ended = ended || keyword == "end";
             acted = acted || isAction(keyword);
             try {  // a bad number or a missing file fails the route at its line
+                if (keyword == "start scene" && !sceneNamed(line.first)) return fail(&line, "no scene of that name");
                 if (keyword == "start intro") startIntro_ = true;
+                else if (keyword == "start scene") startScene_ = sceneNamed(line.first);
+                else if (keyword == "set") setField(line.first, line.second);
                 else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
                 else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
                 else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
@@ -411,6 +432,7 @@ private:
     const std::vector<Line>& lines_;
     std::size_t next_ = 0;  // the first line not yet checked or handed to the game
     bool startIntro_ = false;
+    const NamedScene* startScene_ = nullptr;
     const Line* lastAction_ = nullptr;
     std::size_t errorStart_ = 0;
     std::vector<int> locks_;  // descriptors of the files held locked

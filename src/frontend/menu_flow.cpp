@@ -75,13 +75,19 @@ Next chapterRunReturned(MenuCopy copy, std::uint8_t test) {
     return runMainMenu({ResumePoint::Kind::ContinueTests, copy, static_cast<std::uint8_t>(test + 1)});
 }
 
-Next playChapters(int position, MenuCopy copy, std::uint8_t test) {
+// Plays `story` (the chapter run from some point) for the menu `copy`.
+template <typename Story>
+Next playStory(Story story, MenuCopy copy, std::uint8_t test) {
     try {
-        runChapters(position);
+        story();
     } catch (const GameOver&) {
         return runMainMenu({ResumePoint::Kind::ChapterRunEnded, copy, test});
     }
     return chapterRunReturned(copy, test);
+}
+
+Next playChapters(int position, MenuCopy copy, std::uint8_t test) {
+    return playStory([position] { runChapters(position); }, copy, test);
 }
 
 // The tests, each on the checkpoint as it stands at that moment: a game
@@ -170,11 +176,20 @@ Next nestedMenuPass() {
 
 }  // namespace
 
+namespace {
+void runMenusFrom(Next next) {
+    while (next != Next::EndProcess) next = nesting.empty() ? entryPointMenuPass() : nestedMenuPass();
+}
+}  // namespace
+
 void runMenus() {
     nesting = MenuNesting{};
-    for (Next next = Next::Menu; next != Next::EndProcess;) {
-        next = nesting.empty() ? entryPointMenuPass() : nestedMenuPass();
-    }
+    runMenusFrom(Next::Menu);
+}
+
+void runMenusFromScene(const NamedScene& scene) {
+    nesting = MenuNesting{};
+    runMenusFrom(playStory([&scene] { runFromScene(scene); }, MenuCopy::EntryPoint, NewGameRun));
 }
 
 const MenuNesting& menuNesting() { return nesting; }

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "story/chapters.h"
+
 // Which copy of the title menu started a new game or a Continue.
 enum class MenuCopy : std::uint8_t { EntryPoint, Nested };
 
@@ -50,6 +52,10 @@ private:
 // The title menus from their first showing until the program ends by
 // returning (after a new game started from the entry-point menu).
 void runMenus();
+
+// For tests and tools: the game as if a new game from the entry-point menu
+// had reached `scene`, with the state as it stands; then the menus as ever.
+void runMenusFromScene(const NamedScene& scene);
 
 // The nesting of the menus running now, for tests and the stress tool.
 const MenuNesting& menuNesting();

@@ -73,8 +73,11 @@ void visitTower() {
     clearScreen();
 }
 
-// Without a weapon the way to the mountain ends with the wolves after dark.
-void takeMountain() {
+}  // namespace
+
+// The three ways from the crossroads. Without a weapon each ends with the
+// wolves: on the way to the mountain after dark, on the others at once.
+void mountainWay() {
     if (game.hasSword == 0) {
         clearScreen();
         tell(text::mountain_death);
@@ -86,21 +89,31 @@ void takeMountain() {
     mountainPath();
 }
 
-void takeSouthRoad() {
+void southWay() {
     if (game.hasSword == 0) ambushedByWolves(text::south_wolves);
     southRoad();
 }
 
-void takeTower() {
+void towerWay() {
     if (game.hasSword == 0) ambushedByWolves(text::tower_wolves);
     visitTower();
 }
 
-}  // namespace
+void crossroads() {
+    std::int32_t wayChoice = 0;
+    tell(text::crossroads);
+    ChoicePrompt(wayChoice, printWayBlock,
+                 {
+                     {1, Then::AskAgain, searchForWeapon},
+                     {2, Then::MoveOn, mountainWay},
+                     {3, Then::MoveOn, southWay},
+                     {4, Then::MoveOn, towerWay},
+                 },
+                 QuitLine::Offered);
+}
 
 void awakeningScene() {
     std::int32_t wreckChoice = 0;
-    std::int32_t wayChoice = 0;
 
     resetChapterState();
     tell(text::normal_colour);
@@ -114,14 +127,5 @@ void awakeningScene() {
                  },
                  QuitLine::Offered);
 
-    tell(text::crossroads);
-
-    ChoicePrompt(wayChoice, printWayBlock,
-                 {
-                     {1, Then::AskAgain, searchForWeapon},
-                     {2, Then::MoveOn, takeMountain},
-                     {3, Then::MoveOn, takeSouthRoad},
-                     {4, Then::MoveOn, takeTower},
-                 },
-                 QuitLine::Offered);
+    crossroads();
 }

@@ -3,5 +3,6 @@
 // through the death screen.
 #pragma once
 
-void mountainPath();  // wolves, Ragnar's rescue and the night in his cave
-void southRoad();     // the bard Bittersport on the road to the town
+void mountainPath();     // wolves, Ragnar's rescue and the night in his cave
+void mountainMorning();  // the morning in the cave: who the hero is, and whether Ragnar comes
+void southRoad();        // the bard Bittersport on the road to the town

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "story/scene.h"
 
@@ -11,6 +12,12 @@ void awakeningScene();     // "Das Erwachen": the wreck, the crossroads and the 
 void journeyScene();       // the walk to the city, with Ragnar, the bard or alone
 void cityGateScene();      // at the city gate with Ragnar: ambush or sewers
 void endOfContentScreen(); // the story ends here for now
+
+// Scenes inside "Das Erwachen", each the rest of the chapter from there on.
+void crossroads();   // the three ways, and the search for a weapon
+void mountainWay();  // the way to the mountain (see awakening_ways.h)
+void southWay();     // the south road
+void towerWay();     // the tower
 
 // The chapter run: the scene routines in story order. Position 1 is the
 // first chapter. Tests may point it at scenes of their own.
@@ -28,3 +35,20 @@ extern std::span<const ResumePlace> checkpoints;
 // Plays the chapters from `position` (1-based) to the last one. A death
 // leaves it early with GameOver (see death_screen.h).
 void runChapters(int position);
+
+// Every scene of the story by name, for tests and tools that start in the
+// middle of the story with a state of their own; players only reach scenes
+// through the story. A scene is the rest of its chapter from a point on;
+// played by name, the chapters after it follow as they would.
+struct NamedScene {
+    std::string_view name;
+    Scene scene;
+    int chapter;  // the position in the chapter run the scene belongs to
+};
+extern std::span<const NamedScene> namedScenes;
+
+// The scene of that name, or null.
+const NamedScene* sceneNamed(std::string_view name);
+
+// Plays the scene, then the chapters after its own.
+void runFromScene(const NamedScene& scene);

@@ -76,14 +76,18 @@ void keepClaimingHulgor() {
 }  // namespace
 
 void mountainPath() {
-    std::int32_t ragnarChoice = 0;
-
     fightWolves();
     ragnarToTheRescue();
 
     tell(text::cave_night);
     PageBreak(KeyPrompt);
     clearScreen();
+
+    mountainMorning();
+}
+
+void mountainMorning() {
+    std::int32_t ragnarChoice = 0;
 
     tell(text::morning);
     // Only a wolf's claw leaves something to bind.

@@ -165,6 +165,19 @@ struct Checker {
 }  // namespace
 
 Outcome play(bool startIntro, const Next& next) {
+    return play(
+        [startIntro] {
+            if (startIntro) {
+                runEntryPoint();
+            } else {
+                loadPermadeath();
+                runMenus();
+            }
+        },
+        next);
+}
+
+Outcome play(const std::function<void()>& program, const Next& next) {
     Outcome outcome;
     Checker checker;
     std::size_t since = 0;
@@ -183,12 +196,7 @@ Outcome play(bool startIntro, const Next& next) {
     scripted::script().nextLine = [&] { return atWait(Wait::Line); };
     scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
     try {
-        if (startIntro) {
-            runEntryPoint();
-        } else {
-            loadPermadeath();
-            runMenus();
-        }
+        program();
         outcome.ending = Ending::Return;
     } catch (const ProgramQuit&) {
         outcome.ending = eofGiven ? Ending::Eof : Ending::Quit;

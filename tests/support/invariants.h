@@ -31,5 +31,7 @@ struct Outcome {
 // first title menu, and checks every invariant at every wait and at the
 // end. The game is stopped at the first wait where one is broken.
 Outcome play(bool startIntro, const Next& next);
+// The same for any way into the game (a scene by name, say).
+Outcome play(const std::function<void()>& program, const Next& next);
 
 }  // namespace invariants
