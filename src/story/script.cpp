@@ -59,6 +59,8 @@ std::optional<std::string> readLine(std::string_view line, Steps& steps) {
             steps.push_back({Step::Kind::Name, {}});
         } else if (tag == "_") {
             addText(steps, " ");
+        } else if (tag == "n") {
+            addText(steps, "\n");
         } else {
             return "unknown tag {" + std::string(tag) + "}";
         }

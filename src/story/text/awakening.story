@@ -4,8 +4,9 @@
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {_} a blank that would
-# otherwise be invisible. Blank lines and lines starting with # are ignored.
+# colour from there on; {name} is the hero's name; {n} a line end inside a
+# sentence; {_} a blank that would otherwise be invisible. Blank lines and
+# lines starting with # are ignored.
 
 # The colour set again where it is already normal: a terminal still gets it.
 === normal_colour
@@ -35,14 +36,13 @@ Du siehst dich um und rufst, so laut du kannst. Doch da ist niemand, und niemand
 ~
 ~
 
-# The game prints the sentence about the mountains over two lines.
+# The sentence about the mountains breaks its line after the comma.
 === crossroads
 Du fühlst dich schwach, doch abgesehen von den Schmerzen nach dem Sturz scheinst du weitgehend unverletzt zu sein.
 Es wird bereits dunkel. Du solltest dir einen Unterschlupf für die Nacht suchen, wer weiß, welche Gefahren hier lauern.
 ~
 Langsam wird dir kalt. Es ist noch immer Winter, und du trägst nur einfache Kleidung, offenbar die eines gewöhnlichen Mannes.
-Du siehst dich um: Du stehst auf einer breiten Straße mitten in der Wildnis. Zu deiner Rechten erhebt sich ein gewaltiges Gebirge,
-wo du vielleicht eine Höhle für die Nacht finden könntest, auch wenn dort ebenfalls Gefahren lauern mögen.
+Du siehst dich um: Du stehst auf einer breiten Straße mitten in der Wildnis. Zu deiner Rechten erhebt sich ein gewaltiges Gebirge,{n}wo du vielleicht eine Höhle für die Nacht finden könntest, auch wenn dort ebenfalls Gefahren lauern mögen.
 Dem Stand der Sonne nach verläuft die Straße von Norden nach Süden. Weit im Süden steigt Rauch auf, vielleicht von einer Siedlung.
 Im Norden ragt ein riesiger Turm aus dem Wald empor, doch vor Einbruch der Nacht erreichst du ihn unmöglich.
 ~

@@ -4,8 +4,9 @@
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {_} a blank that would
-# otherwise be invisible. Blank lines and lines starting with # are ignored.
+# colour from there on; {name} is the hero's name; {n} a line end inside a
+# sentence; {_} a blank that would otherwise be invisible. Blank lines and
+# lines starting with # are ignored.
 
 # Ends in Ragnar's colour, for his ideas that follow.
 === arrival
@@ -33,8 +34,7 @@ Oder wir nehmen den geheimen Weg durch die Kanalisation. Der ist allerdings gef�
 {normal}Mit einem mulmigen Gefühl stimmst du dem Überfall zu. Ragnar grinst, und ihr legt euch auf die Lauer.
 Es dauert nicht lange, bis zwei unscheinbar aussehende Reisende aus der Stadt kommen.
 Auf Ragnars Zeichen stürzt ihr euch auf sie, doch die beiden entpuppen sich als kampferprobte Krieger.
-Einer von ihnen schießt Ragnar einen Pfeil ins Knie, woraufhin Ragnar urplötzlich zur Stadtwache wird und dich wegen
-des Angriffs auf die Bürger der Stadt niederstreckt.
+Einer von ihnen schießt Ragnar einen Pfeil ins Knie, woraufhin Ragnar urplötzlich zur Stadtwache wird und dich wegen{n}des Angriffs auf die Bürger der Stadt niederstreckt.
 
 === end_of_content
 {bad}Aktuell endet die Reise hier. Schau mit dem nächsten Update rein!

@@ -5,8 +5,9 @@
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {_} a blank that would
-# otherwise be invisible. Blank lines and lines starting with # are ignored.
+# colour from there on; {name} is the hero's name; {n} a line end inside a
+# sentence; {_} a blank that would otherwise be invisible. Blank lines and
+# lines starting with # are ignored.
 
 # Shown again after every wrong entry. No colour is set: everything is in the
 # normal colour the crossroads left, the answers too. The last sentence of the
@@ -15,8 +16,7 @@
 Die Hand am Griff des Schwertes, um dich ein wenig sicherer zu fühlen, machst du dich auf den Weg.
 Schon bald hörst du mehrere Wölfe heulen. Hastig ziehst du das Schwert und siehst dich um.
 Vier Wölfe springen aus dem Dickicht, die Augen voller Blutgier, und fletschen die Zähne, bereit, dich zu verschlingen.
-Eine Flucht scheint unmöglich, also machst du dich bereit, um dein Leben zu kämpfen. Du hast noch nie zuvor
-mit einem Schwert gekämpft, doch dir bleibt keine Wahl.
+Eine Flucht scheint unmöglich, also machst du dich bereit, um dein Leben zu kämpfen. Du hast noch nie zuvor{n}mit einem Schwert gekämpft, doch dir bleibt keine Wahl.
 ~
 ~
 1 - Dich auf den nächsten Wolf stürzen und ihn angreifen
@@ -37,8 +37,7 @@ Doch seine Krallen erwischen deine Wade und hinterlassen eine leicht blutende Wu
 # The second sentence breaks over two screen lines.
 === await_attack
 Du beschließt abzuwarten und die Lage einzuschätzen, so wie du es aus Videospielen kennst. Wachsam beobachtest du die Wölfe, jederzeit bereit.
-Als der erste Wolf springt, weichst du ihm sofort mit einem
-Satz zur Seite aus.
+Als der erste Wolf springt, weichst du ihm sofort mit einem{n}Satz zur Seite aus.
 Der zweite springt gleich hinterher, und wie durch Zufall wehrst du ihn mit dem Schwert ab und triffst ihn tödlich an der Kehle. Während er winselnd verblutet, knurren die anderen drei und machen sich zu einem gemeinsamen Angriff bereit.
 
 # After waiting for the attack one wolf already lies dead.
@@ -51,8 +50,7 @@ Plötzlich raschelt es, und wie aus dem Nichts trifft ein Speer einen der Wölfe
 
 # The first sentence breaks over two screen lines.
 === ragnar_rescue
-Überrascht drehst du dich in die Richtung, aus der der Speer kam, und siehst Ragnar, der dich lässig angrinst, einen weiteren
-Speer bereits in der Hand.
+Überrascht drehst du dich in die Richtung, aus der der Speer kam, und siehst Ragnar, der dich lässig angrinst, einen weiteren{n}Speer bereits in der Hand.
 ~
 ~
 {speech}Braucht Ihr vielleicht Hilfe?
