@@ -177,30 +177,6 @@ private:
     std::size_t seen_ = 0;
 };
 
-// The game started with no terminal (a new session), after `inChild` set
-// up its descriptors; its exit status, or -1 when it did not end in time.
-int playWithoutTerminal(const std::function<void()>& inChild, const std::function<void(pid_t)>& meanwhile) {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setsid();
-        useFastClock();
-        inChild();
-        ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    meanwhile(pid);
-    int status = 0;
-    for (auto deadline = std::chrono::steady_clock::now() + 10s; ::waitpid(pid, &status, WNOHANG) == 0;) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-            return -1;
-        }
-        ::poll(nullptr, 0, 5);
-    }
-    return status;
-}
-
 // The widest line the output draws, in columns: escape sequences take none,
 // a line end or a cursor home starts a new line, and a character of the CJK
 // blocks (U+3000 to U+9FFF, lead bytes E3 to E9) takes two.
@@ -367,76 +343,85 @@ TEST(RealBinary, WithStandardErrorClosedNoErrorLandsInAFile) {
     EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
 }
 
-// With no terminal (a new session, standard input empty) the game writes no
-// escape sequences, says that it has no console window and ends at the end
-// of its input.
-TEST(RealBinary, WithoutATerminalItWritesNoEscapesAndEndsAtEndOfInput) {
-    WorkFolder folder("hulgor-e2e");
-    useFastClock();
-    int status = std::system("setsid '" HULGOR_BINARY "' </dev/null >out.txt 2>err.txt");
-    ::unsetenv("LD_PRELOAD");  // the fast clock is for the game, not for later tests
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    std::string shown = fileBytes("out.txt");
-    EXPECT_EQ(shown.find('\x1b'), std::string::npos);
-    EXPECT_TRUE(shown.ends_with("ZAHL dazu eingibst:\nDas Programm wird beendet...\n"));
-    EXPECT_TRUE(fileBytes("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
-}
-
-// Standard input left non-blocking by someone else: the game waits for the
-// input instead of taking "try again" for its end, and leaves the flags as
-// it found them.
-TEST(RealBinary, NonBlockingInputIsWaitedFor) {
-    WorkFolder folder("hulgor-e2e");
-    int input[2];
-    ASSERT_EQ(::pipe(input), 0);
-    ::fcntl(input[0], F_SETFL, O_NONBLOCK);  // shared with the game: one open pipe
-    int status = playWithoutTerminal(
-        [&] {
-            ::dup2(input[0], STDIN_FILENO);
-            ::close(input[1]);
-            int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(out, STDERR_FILENO);
-        },
-        [&](pid_t) {
-            for (auto deadline = std::chrono::steady_clock::now() + 10s;
-                 !fileBytes("out.txt").ends_with("ZAHL dazu eingibst:") && std::chrono::steady_clock::now() < deadline;) {
-                ::poll(nullptr, 0, 5);
-            }
-            ASSERT_EQ(::write(input[1], "10\n", 3), 3);
-        });
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_TRUE(fileBytes("out.txt").ends_with("ZAHL dazu eingibst:\nSpiel wird beendet...\nDas Programm wird beendet...\n"))
-        << fileBytes("out.txt");
-    EXPECT_NE(::fcntl(input[0], F_GETFL) & O_NONBLOCK, 0) << "the flags were not given back";
-    ::close(input[0]);
-    ::close(input[1]);
-}
-
-// Whether the caller ignored SIGPIPE or held it back, a closed output (its
-// reader gone) ends the game at once instead of letting it play on unseen.
-TEST(RealBinary, AClosedOutputEndsTheGameWhateverTheCallerDidWithSigpipe) {
-    for (bool ignored : {true, false}) {
-        SCOPED_TRACE(ignored ? "SIGPIPE ignored" : "SIGPIPE blocked");
+// With no terminal (a new session): standard input and output are pipes,
+// standard error a file. Without input the game writes no escape sequences,
+// says that it has no console window and ends at the end of its input.
+// Input left non-blocking is waited for, and its flags are given back. A
+// closed output ends the game at once, whether the caller ignored SIGPIPE or
+// held it back.
+TEST(RealBinary, WithoutATerminal) {
+    enum class Pipe { Default, Ignored, Blocked };
+    struct Case {
+        const char* what;
+        bool nonBlocking;
+        Pipe pipeSignal;
+        std::string typed;  // once the menu asks; nothing: the input ends at once
+        std::string ending;  // of standard output; empty: the reader is gone and the game dies of SIGPIPE
+    };
+    const std::vector<Case> cases{
+        {"no input", false, Pipe::Default, "", "ZAHL dazu eingibst:\nDas Programm wird beendet...\n"},
+        {"non-blocking input", true, Pipe::Default, "10\n",
+         "ZAHL dazu eingibst:\nSpiel wird beendet...\nDas Programm wird beendet...\n"},
+        {"SIGPIPE ignored", false, Pipe::Ignored, "", ""},
+        {"SIGPIPE blocked", false, Pipe::Blocked, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         WorkFolder folder("hulgor-e2e");
         int input[2], output[2];
         ASSERT_EQ(::pipe(input), 0);
         ASSERT_EQ(::pipe(output), 0);
-        int status = playWithoutTerminal(
-            [&] {
-                sigset_t pipeSignal;
-                sigemptyset(&pipeSignal);
-                sigaddset(&pipeSignal, SIGPIPE);
-                if (ignored) ::signal(SIGPIPE, SIG_IGN);
-                else ::sigprocmask(SIG_BLOCK, &pipeSignal, nullptr);
-                ::dup2(input[0], STDIN_FILENO);
-                ::dup2(output[1], STDOUT_FILENO);
-                int null = ::open("/dev/null", O_WRONLY);
-                ::dup2(null, STDERR_FILENO);
-                for (int fd : {input[0], input[1], output[0], output[1], null}) ::close(fd);
-            },
-            [&](pid_t) { ::close(output[0]); });  // the reader is gone; the input stays open
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
-        for (int fd : {input[0], input[1], output[1]}) ::close(fd);
+        if (c.nonBlocking) ::fcntl(input[0], F_SETFL, O_NONBLOCK);  // one open pipe, shared with the game
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            ::setsid();
+            useFastClock();
+            sigset_t pipeSignal;
+            sigemptyset(&pipeSignal);
+            sigaddset(&pipeSignal, SIGPIPE);
+            if (c.pipeSignal == Pipe::Ignored) ::signal(SIGPIPE, SIG_IGN);
+            if (c.pipeSignal == Pipe::Blocked) ::sigprocmask(SIG_BLOCK, &pipeSignal, nullptr);
+            ::dup2(input[0], STDIN_FILENO);
+            ::dup2(output[1], STDOUT_FILENO);
+            ::dup2(::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+            for (int fd : {input[0], input[1], output[0], output[1]}) ::close(fd);
+            ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        ::close(output[1]);
+        std::string shown;
+        if (c.ending.empty()) ::close(std::exchange(output[0], -1));  // the reader is gone; the input stays open
+        if (c.typed.empty() && !c.ending.empty()) ::close(std::exchange(input[1], -1));
+        auto readSome = [&](int timeoutMs) {
+            pollfd readable{output[0], POLLIN, 0};
+            char buffer[4096];
+            ssize_t got = ::poll(&readable, 1, timeoutMs) > 0 ? ::read(output[0], buffer, sizeof buffer) : 0;
+            shown.append(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            return got > 0;
+        };
+        int status = 0;
+        bool typed = c.typed.empty();
+        for (auto deadline = std::chrono::steady_clock::now() + 10s; ::waitpid(pid, &status, WNOHANG) == 0;) {
+            if (std::chrono::steady_clock::now() > deadline) ::kill(pid, SIGKILL);
+            readSome(5);
+            // Typed once the game waits in its read, so a read that does not wait is caught.
+            if (!typed && shown.ends_with("ZAHL dazu eingibst:") && processState(pid) == 'S') {
+                typed = ::write(input[1], c.typed.data(), c.typed.size()) == ssize_t(c.typed.size());
+            }
+        }
+        if (c.ending.empty()) {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+        } else {
+            while (readSome(0)) {
+            }
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+            EXPECT_TRUE(shown.ends_with(c.ending)) << shown;
+            EXPECT_EQ(shown.find('\x1b'), std::string::npos);
+            EXPECT_TRUE(fileBytes("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
+            EXPECT_EQ(::fcntl(input[0], F_GETFL) & O_NONBLOCK, c.nonBlocking ? O_NONBLOCK : 0) << "flags not given back";
+        }
+        for (int fd : {input[0], input[1], output[0]}) {
+            if (fd >= 0) ::close(fd);
+        }
     }
 }
