@@ -49,7 +49,8 @@ TEST(Chapters, AChapterWithACheckpointOfItsOwnIsResumedByContinue) {
     EXPECT_EQ(outcome.broken, std::vector<std::string>{});
     // Resumed at the fourth chapter: it saves its own label, and the
     // end-of-content screen follows, with nothing of the chapters before.
-    EXPECT_NE(shown.find("Spiel wird geladen...\n{clear}\nSpiel erfolgreich gespeichert.\n"), std::string::npos) << shown;
+    const std::string resumed = "Spiel wird geladen...\n{clear}\nSpiel erfolgreich gespeichert.\n";
+    EXPECT_NE(shown.find(resumed), std::string::npos) << shown;
     EXPECT_NE(shown.find("Aktuell endet die Reise hier"), std::string::npos) << shown;
     EXPECT_TRUE(fileBytes(SaveFileName).starts_with(std::string(FourthLabel) + "\n")) << fileBytes(SaveFileName);
 }

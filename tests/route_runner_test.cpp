@@ -18,8 +18,8 @@
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
-#include "story/chapters.h"
 #include "state/text_file.h"
+#include "story/chapters.h"
 #include "support/invariants.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
@@ -49,12 +49,13 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 // text, w a word, = NAME = TEXT, * COUNT TEXT. Texts take escapes and ${NAME}
 // macros.
 const std::map<std::string, char> Keywords{
-    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='},
-    {"no-console-window", 'n'}, {"missing-sound", 'w'}, {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'},
-    {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'}, {"fifo", 'w'}, {"link", '='},
-    {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'}, {"mode", '='}, {"files", 'a'}};
-const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound", "dir", "fifo", "link",
-                                      "chmod", "grow", "age", "lock"};
+    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {"=", 'a'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'},
+    {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'}, {"missing-sound", 'w'},
+    {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='},
+    {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'},
+    {"mode", '='}, {"files", 'a'}};
+const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound",
+                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -270,10 +271,11 @@ public:
     void run() {
         if (!setUp()) return;
         auto next = [this](Wait wait, const std::string& shown) { return atWait(wait, shown); };
-        auto outcome = startScene_ == nullptr ? invariants::play(startIntro_, next) : invariants::play([this] {
+        auto fromScene = [this] {
             loadPermadeath();
             runMenusFromScene(*startScene_);
-        }, next);
+        };
+        auto outcome = startScene_ ? invariants::play(fromScene, next) : invariants::play(startIntro_, next);
         for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);
         if (outcome.ending == Ending::Aborted) return;
         // The checks since the last action, if the game ended before it waited again.

@@ -46,7 +46,8 @@ TEST(StoryText, MistakesAreFoundWithTheirLine) {
         "=== empty\n=== bad name\nLast.\n";
     const std::vector<std::string> expected{"1: text before the first passage",
                                             "5: passage fine is there twice",
-                                            "6: a blank at the end of a line is invisible: write {_}, or \\ to go on without a line end",
+                                            "6: a blank at the end of a line is invisible: write {_}, or \\ to go on "
+                                            "without a line end",
                                             "7: unknown tag {colour}",
                                             "8: a { without its }",
                                             "9: a } without its {",

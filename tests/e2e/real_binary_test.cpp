@@ -218,7 +218,8 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
         {"\x1b[H\x1b[2J\x1b[3J\x1b[93m************************************\r\n", ""},
         {"\x1b[0m\r\n\x1b[92m1. Neues Spiel\r\n\x1b[0m2. Spiel laden", ""}, {menu, "3\n"},
         {"\x1b[91m" + anyKey + "\r\n\x1b[0m", "\x1b[A"},  // an arrow key is one key press
-        {menu, "1\n"}, {"Gib deinen Namen ein: ", name + "\n"}, {"200 - Spiel beenden", "1\n"}, {anyKey, stop}, {"", " "},
+        {menu, "1\n"}, {"Gib deinen Namen ein: ", name + "\n"}, {"200 - Spiel beenden", "1\n"},
+        {anyKey, stop}, {"", " "},
         {"200 - Beenden", "1\n"}, {anyKey, " "}, {"200 - Beenden", "1\n"}, {"200 - Beenden", "1\n"},
         {"DU HAST EIN SCHWERT ERHALTEN!", ""}, {"200 - Beenden", "2\n"},
         {"3 - Den ersten Angriff abwarten", "3\n"}, {key, " "}, {key, " "},
@@ -418,7 +419,7 @@ TEST(RealBinary, WithoutATerminal) {
             EXPECT_TRUE(shown.ends_with(c.ending)) << shown;
             EXPECT_EQ(shown.find('\x1b'), std::string::npos);
             EXPECT_TRUE(fileBytes("err.txt").starts_with("Fehler: Konnte das Konsolenfenster nicht abrufen.\n"));
-            EXPECT_EQ(::fcntl(input[0], F_GETFL) & O_NONBLOCK, c.nonBlocking ? O_NONBLOCK : 0) << "flags not given back";
+            EXPECT_EQ(::fcntl(input[0], F_GETFL) & O_NONBLOCK, c.nonBlocking ? O_NONBLOCK : 0) << "flags not back";
         }
         for (int fd : {input[0], input[1], output[0]}) {
             if (fd >= 0) ::close(fd);
