@@ -10,29 +10,13 @@ constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD, for what ca
 
 bool isBlank(char byte) { return byte == ' ' || byte == '\t'; }
 
-// The code point of a whole UTF-8 sequence, or -1 when it is none.
-long decode(std::string_view bytes) {
-    auto lead = static_cast<unsigned char>(bytes[0]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || length != bytes.size()) return -1;
-    long code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        auto next = static_cast<unsigned char>(bytes[i]);
-        if ((next & 0xC0) != 0x80) return -1;
-        code = (code << 6) | (next & 0x3F);
-    }
-    static constexpr long smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
-    return code;
-}
-
 // How one character of the line is shown while it is typed: controls as
 // ^X, a tab as a blank, C1 controls and broken bytes as U+FFFD.
 std::string shownAs(std::string_view character) {
-    long code = decode(character);
-    if (code == '\t') return " ";
-    if (code >= 0 && (code < 0x20 || code == 0x7F)) return {'^', static_cast<char>(code ^ 0x40)};
-    if (code < 0 || (code >= 0x80 && code < 0xA0)) return std::string(Replacement);
+    std::optional<char32_t> code = codePointOf(character);
+    if (code == U'\t') return " ";
+    if (code && (*code < 0x20 || *code == 0x7F)) return {'^', static_cast<char>(*code ^ 0x40)};
+    if (!code || (*code >= 0x80 && *code < 0xA0)) return std::string(Replacement);
     return std::string(character);
 }
 
@@ -40,7 +24,7 @@ std::string shownAs(std::string_view character) {
 std::size_t lastCharacterLength(std::string_view line) {
     for (std::size_t length = 1; length <= 4 && length <= line.size(); ++length) {
         std::string_view tail = line.substr(line.size() - length);
-        if ((static_cast<unsigned char>(tail[0]) & 0xC0) != 0x80) return decode(tail) >= 0 ? length : 1;
+        if ((static_cast<unsigned char>(tail[0]) & 0xC0) != 0x80) return codePointOf(tail) ? length : 1;
     }
     return 1;
 }

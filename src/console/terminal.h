@@ -16,8 +16,7 @@ struct Terminal {
     termios original{};             // the mode the player's terminal had at start
     termios quiet{};                // the game's mode: keys one by one, no echo
     int inputFlags = -1;            // standard input's flags at start, when the game changed them
-    std::atomic<bool> coloured{false};
-    std::atomic<int> colour{7};     // the TextColour in force
+    std::atomic<int> colour{-1};    // the TextColour in force; -1 before the game sets one
     LineWrap* wrap = nullptr;       // wraps standard output when it is a terminal
     TerminalLineInput* lineInput = nullptr;  // typed lines, when standard input is the terminal
 };

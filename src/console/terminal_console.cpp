@@ -168,7 +168,6 @@ void setGermanLocale() {
 void setTextColour(TextColour colour) {
     Terminal& t = terminal();
     if (!t.outputIsTerminal) return;
-    t.coloured = true;
     t.colour = static_cast<int>(colour);
     std::cout << sgrFor(colour);
 }

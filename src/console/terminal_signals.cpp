@@ -95,7 +95,7 @@ void restoreTerminal() {
     if (t == nullptr) return;
     if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->original);
     if (t->inputFlags >= 0) ::fcntl(STDIN_FILENO, F_SETFL, t->inputFlags);
-    if (t->outputIsTerminal && t->coloured.load()) writeAll(STDOUT_FILENO, AnsiReset);
+    if (t->outputIsTerminal && t->colour.load() >= 0) writeAll(STDOUT_FILENO, AnsiReset);
 }
 
 void resumeTerminal(bool withColour) {
@@ -103,7 +103,8 @@ void resumeTerminal(bool withColour) {
     if (t == nullptr) return;
     if (t->inputFlags >= 0) ::fcntl(STDIN_FILENO, F_SETFL, t->inputFlags & ~O_NONBLOCK);
     if (t->tty >= 0) ::tcsetattr(t->tty, TCSANOW, &t->quiet);
-    if (withColour && t->outputIsTerminal && t->coloured.load()) {
-        writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(t->colour.load())));
+    const int colour = t->colour.load();
+    if (withColour && t->outputIsTerminal && colour >= 0) {
+        writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
     }
 }

@@ -120,14 +120,14 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
     return story;
 }
 
+// Every story file's passages, read once at their first use.
 const std::vector<Steps>& passagesOf(std::uint16_t file) {
-    static std::vector<std::vector<Steps>> read_(storyFiles.size());
-    static std::vector<bool> done(storyFiles.size());
-    if (!done[file]) {
-        read(storyFiles[file].text, &read_[file]);
-        done[file] = true;
-    }
-    return read_[file];
+    static const std::vector<std::vector<Steps>> passages = [] {
+        std::vector<std::vector<Steps>> all(storyFiles.size());
+        for (std::size_t i = 0; i < storyFiles.size(); ++i) read(storyFiles[i].text, &all[i]);
+        return all;
+    }();
+    return passages[file];
 }
 
 }  // namespace
