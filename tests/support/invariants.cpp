@@ -111,6 +111,22 @@ struct Checker {
         // Nothing printed can drive the terminal, whatever the player typed or
         // the files held: only text, line ends and the console's own events.
         if (auto unsafe = unsafeOutput(shown)) broken.push_back("invariant: the output holds " + *unsafe);
+        // Speech never runs on into narration: the next colour (a capital after
+        // the brace) is the normal one, or a banner line in green or red capitals.
+        static const std::regex banner("\n\\{(Green|Red)\\}[A-Z ]{4}.*");
+        for (auto at = shown.find("{Yellow}"); at != std::string::npos; at = shown.find("{Yellow}", at + 1)) {
+            auto next = shown.find('{', at + 8);
+            while (next != std::string::npos && !std::isupper(static_cast<unsigned char>(shown[next + 1]))) {
+                next = shown.find('{', next + 1);
+            }
+            std::string after = next == std::string::npos ? "" : shown.substr(next - 1, 14);
+            if (!after.empty() && after.compare(1, 8, "{Normal}") != 0 && !std::regex_match(after, banner)) {
+                broken.push_back("invariant: a spoken line runs on in " + after.substr(1));
+            }
+        }
+        if (wait && scripted::script().colour == "Yellow") {
+            broken.push_back("invariant: the game waits with the speech colour in force");
+        }
         // The title menus read their number in the normal colour.
         if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:")) &&
             scripted::script().colour != "Normal") {
