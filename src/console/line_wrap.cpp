@@ -196,10 +196,22 @@ void LineWrap::emit(std::string_view bytes, std::size_t columns) {
     column_ += columns;
 }
 
-LineWrapBuffer::LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width)
+LineWrapBuffer::LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height,
+                               Pager::More more)
     : target_(target),
-      wrap_(std::move(width), [target](std::string_view bytes) {
-          target->sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      pager_(height ? std::make_unique<Pager>(
+                          std::move(height),
+                          [target](std::string_view bytes) {
+                              target->sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+                          },
+                          [target, more = std::move(more)] {
+                              target->pubsync();  // all before the prompt is on screen
+                              more();
+                          })
+                    : nullptr),
+      wrap_(std::move(width), [this](std::string_view bytes) {
+          if (pager_) pager_->write(bytes);
+          else target_->sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
       }) {}
 
 LineWrapBuffer::int_type LineWrapBuffer::overflow(int_type byte) {
@@ -217,11 +229,14 @@ std::streamsize LineWrapBuffer::xsputn(const char* bytes, std::streamsize count)
 
 int LineWrapBuffer::sync() {
     wrap_.flush();
+    if (pager_) pager_->flush();
     return target_->pubsync();
 }
 
-LineWrap& installLineWrap(std::ostream& stream, LineWrap::WidthSource width) {
-    auto* buffer = new LineWrapBuffer(stream.rdbuf(), std::move(width));  // lives until the process ends
+LineWrapBuffer& installLineWrap(std::ostream& stream, LineWrap::WidthSource width, Pager::HeightSource height,
+                                Pager::More more) {
+    // Lives until the process ends.
+    auto* buffer = new LineWrapBuffer(stream.rdbuf(), std::move(width), std::move(height), std::move(more));
     stream.rdbuf(buffer);
-    return buffer->wrap();
+    return *buffer;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/pager.h"
+
 class LineWrap {
 public:
     // The window's width in columns; 0 when unknown (nothing is wrapped).
@@ -45,11 +47,14 @@ private:
     std::size_t escapeStart_ = 0;  // where in held_ the current sequence began
 };
 
-// A stream buffer that sends everything through a LineWrap into `target`.
+// A stream buffer that sends everything through a LineWrap into `target`,
+// and through a Pager when given the window's height and a key wait.
 class LineWrapBuffer : public std::streambuf {
 public:
-    LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width);
+    LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height = {},
+                   Pager::More more = {});
     LineWrap& wrap() { return wrap_; }
+    Pager* pager() { return pager_.get(); }
 
 protected:
     int_type overflow(int_type byte) override;
@@ -58,9 +63,11 @@ protected:
 
 private:
     std::streambuf* target_;
+    std::unique_ptr<Pager> pager_;
     LineWrap wrap_;
 };
 
 // Puts a LineWrapBuffer between `stream` and its buffer. The filter lives
 // until the process ends, so the stream can be flushed at exit.
-LineWrap& installLineWrap(std::ostream& stream, LineWrap::WidthSource width);
+LineWrapBuffer& installLineWrap(std::ostream& stream, LineWrap::WidthSource width, Pager::HeightSource height = {},
+                                Pager::More more = {});

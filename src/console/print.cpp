@@ -2,7 +2,16 @@
 
 #include <iostream>
 
-void colour(TextColour textColour) { setTextColour(textColour); }
+namespace {
+TextColour inForce = TextColour::Normal;
+}
+
+void colour(TextColour textColour) {
+    inForce = textColour;
+    setTextColour(textColour);
+}
+
+TextColour colourInForce() { return inForce; }
 
 void say(std::string_view text) { std::cout << text; }
 

@@ -10,6 +10,8 @@
 // flushes), `lineEnds` prints empty line ends, `colour` sets the colour from
 // here on.
 void colour(TextColour textColour);
+// The colour last set through `colour`.
+TextColour colourInForce();
 void say(std::string_view text);
 void sayLine(std::string_view text);
 void lineEnds(int count);

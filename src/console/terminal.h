@@ -8,6 +8,7 @@
 #include <termios.h>
 
 class LineWrap;
+class Pager;
 class TerminalLineInput;
 
 struct Terminal {
@@ -18,6 +19,7 @@ struct Terminal {
     int inputFlags = -1;            // standard input's flags at start, when the game changed them
     std::atomic<int> colour{-1};    // the TextColour in force; -1 before the game sets one
     LineWrap* wrap = nullptr;       // wraps standard output when it is a terminal
+    Pager* pager = nullptr;         // pages it when the keyboard is there too
     TerminalLineInput* lineInput = nullptr;  // typed lines, when standard input is the terminal
 };
 

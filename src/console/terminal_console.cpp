@@ -11,11 +11,14 @@
 #include <string>
 #include <sys/ioctl.h>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 
 #include "console/ansi.h"
 #include "console/console.h"
+#include "console/display_options.h"
 #include "console/line_wrap.h"
+#include "console/pager.h"
 #include "console/pause.h"
 #include "console/terminal.h"
 #include "console/terminal_keys.h"
@@ -61,6 +64,17 @@ std::size_t windowWidth() {
     return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
 }
 
+// The window's height in rows, asked anew at every line end; 0 when unknown.
+std::size_t windowHeight() {
+    winsize size{};
+    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_row : 0;
+}
+
+// Keys that were typed before the paging prompt appeared: they belong to the
+// story's next reads, which take them first.
+std::string typedAhead;
+constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
+
 int openControllingTerminal(termios& mode) {
     int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (tty >= 0 && ::tcgetattr(tty, &mode) != 0) {
@@ -70,8 +84,13 @@ int openControllingTerminal(termios& mode) {
     return tty;
 }
 
-// Reads one byte; false at the end of input or on an error.
+// Reads one byte, a key typed ahead first; false at the end of input or on an error.
 bool readByte(int fd, char& byte) {
+    if (!typedAhead.empty() && fd == terminal().tty) {
+        byte = typedAhead.front();
+        typedAhead.erase(0, 1);
+        return true;
+    }
     for (;;) {
         ssize_t got = ::read(fd, &byte, 1);
         if (got == 1) return true;
@@ -83,6 +102,27 @@ bool readByte(int fd, char& byte) {
 // The rest of an escape sequence or UTF-8 character arrives at once; a lone
 // Escape is followed by nothing.
 constexpr int RestOfKeyTimeoutMs = 50;
+
+// Sets aside what is typed already, shows the paging prompt, waits for a
+// key pressed after it and erases the prompt again; the colour in force is
+// shown anew.
+void showMore() {
+    Terminal& t = terminal();
+    char buffer[4096];
+    for (pollfd waiting{t.tty, POLLIN, 0}; typedAhead.size() < TypedAheadLimit && ::poll(&waiting, 1, 0) > 0;) {
+        ssize_t got = ::read(t.tty, buffer, sizeof buffer);
+        if (got <= 0) break;
+        typedAhead.append(buffer, static_cast<std::size_t>(got));
+    }
+    const int colour = t.colour.load();
+    if (colour >= 0) writeAll(STDOUT_FILENO, AnsiReset);
+    writeAll(STDOUT_FILENO, MorePrompt);
+    std::string kept = std::exchange(typedAhead, {}), key;
+    readKey(t.tty, key);
+    typedAhead = std::move(kept);
+    writeAll(STDOUT_FILENO, "\r" + std::string(MorePrompt.size(), ' ') + "\r");
+    if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
+}
 
 // Set up before main, so that no file can take a closed standard descriptor.
 const bool terminalReady = (terminal(), true);
@@ -107,8 +147,13 @@ Terminal& terminal() {
         makeInputBlocking(*t);
         t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
         // Only a terminal gets wrapped text; files and pipes get it unchanged.
-        if (t->outputIsTerminal) t->wrap = &installLineWrap(std::cout, windowWidth);
         t->tty = openControllingTerminal(t->original);
+        if (t->outputIsTerminal) {
+            LineWrapBuffer& wrapped = t->tty >= 0 ? installLineWrap(std::cout, windowWidth, windowHeight, showMore)
+                                                  : installLineWrap(std::cout, windowWidth);
+            t->wrap = &wrapped.wrap();
+            t->pager = wrapped.pager();
+        }
         if (t->tty >= 0) {
             t->quiet = t->original;
             t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
@@ -132,7 +177,7 @@ bool readKey(int fd, std::string& key) {
     key += byte;
     while (keyLength(key) == 0) {
         pollfd waiting{fd, POLLIN, 0};
-        if (::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0 || !readByte(fd, byte)) break;
+        if ((typedAhead.empty() && ::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0) || !readByte(fd, byte)) break;
         key += byte;
     }
     return true;
@@ -167,13 +212,14 @@ void setGermanLocale() {
 
 void setTextColour(TextColour colour) {
     Terminal& t = terminal();
-    if (!t.outputIsTerminal) return;
+    if (!t.outputIsTerminal || !coloursShown()) return;
     t.colour = static_cast<int>(colour);
     std::cout << sgrFor(colour);
 }
 
 void clearScreen() {
-    if (terminal().outputIsTerminal) std::cout << AnsiClearScreen;
+    if (displayOptions().plain) std::cout << PlainScreenBreak;
+    else if (terminal().outputIsTerminal) std::cout << AnsiClearScreen;
     std::cout.flush();
 }
 
@@ -182,11 +228,13 @@ void waitForKey() {
     Terminal& t = terminal();
     std::string key;
     if (t.tty >= 0) readKey(t.tty, key);
+    if (t.pager != nullptr) t.pager->seen();
 }
 
 void pauseMs(std::int64_t milliseconds) {
     std::cout.flush();
     terminal();
+    if (displayOptions().fast) return;
     pauseUntilElapsed(
         milliseconds, [] { return std::chrono::steady_clock::now(); },
         [](std::chrono::milliseconds length) { std::this_thread::sleep_for(length); });
@@ -208,4 +256,5 @@ void endLineInput() {
     // column counts on from the prompt.
     Terminal& t = terminal();
     if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) t.wrap->lineStarted();
+    if (t.pager != nullptr) t.pager->seen();
 }

@@ -13,6 +13,7 @@
 
 #include "console/ansi.h"
 #include "console/console.h"
+#include "console/display_options.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
 
@@ -110,10 +111,12 @@ void selectUtf8CodePage() {}
 // The classic locale reads and writes the game's numbers as the German one does.
 void setGermanLocale() {}
 
-void setTextColour(TextColour colour) { std::cout << sgrFor(colour); }
+void setTextColour(TextColour colour) {
+    if (coloursShown()) std::cout << sgrFor(colour);
+}
 
 void clearScreen() {
-    std::cout << AnsiClearScreen;
+    std::cout << (displayOptions().plain ? PlainScreenBreak : AnsiClearScreen);
     std::cout.flush();
 }
 
@@ -126,6 +129,7 @@ void waitForKey() {
 
 void pauseMs(std::int64_t milliseconds) {
     std::cout.flush();
+    if (displayOptions().fast) return;
     auto scaled = static_cast<std::int64_t>(static_cast<double>(milliseconds) * webPauseScale());
     pauseUntilElapsed(
         scaled, [] { return std::chrono::steady_clock::now(); },

@@ -2,6 +2,7 @@
 // font and colour, winmm for sound, and the C runtime for shell commands,
 // single-key reads and the end of the process.
 #include "console/console.h"
+#include "console/display_options.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
 
@@ -11,30 +12,76 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <cwchar>
 #include <exception>
 #include <iostream>
 #include <locale>
 #include <string>
 #include <thread>
+#include <vector>
 
 // The console expects the record size in cbSize: 84 bytes on every Windows ABI.
 static_assert(sizeof(CONSOLE_FONT_INFOEX) == 84, "unexpected CONSOLE_FONT_INFOEX layout");
 
 namespace {
-// On a console window text is wrapped at blanks to the window's width; a
-// file or pipe gets it unchanged. One column is kept free: the console moves
-// on to the next line as soon as the last column is written, so a line that
-// filled it would be followed by an empty one.
-LineWrap* const consoleWrap = []() -> LineWrap* {
+CONSOLE_SCREEN_BUFFER_INFO windowInfo() {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) info = {};
+    return info;
+}
+
+// Waits for a key pressed from now on: the keys typed before are set aside
+// and put back afterwards, in their order, for the game's next reads.
+void waitForFreshKey() {
+    HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+    if (input == INVALID_HANDLE_VALUE) return;
+    DWORD count = 0, got = 0;
+    std::vector<INPUT_RECORD> typed;
+    if (GetNumberOfConsoleInputEvents(input, &count) && count > 0) {
+        typed.resize(count);
+        if (!ReadConsoleInputW(input, typed.data(), count, &got)) got = 0;
+        typed.resize(got);
+    }
+    for (INPUT_RECORD record{}; ReadConsoleInputW(input, &record, 1, &got) && got == 1;) {
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) break;
+    }
+    if (!typed.empty()) WriteConsoleInputW(input, typed.data(), static_cast<DWORD>(typed.size()), &got);
+    CloseHandle(input);
+}
+
+// The paging prompt in the normal colour, erased after the key; the colour
+// in force is set again.
+void showMore() {
+    const WORD attributes = windowInfo().wAttributes;
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (coloursShown()) SetConsoleTextAttribute(output, static_cast<WORD>(TextColour::Normal));
+    std::fwrite(MorePrompt.data(), 1, MorePrompt.size(), stdout);
+    std::fflush(stdout);
+    waitForFreshKey();
+    std::string erase = "\r" + std::string(MorePrompt.size(), ' ') + "\r";
+    std::fwrite(erase.data(), 1, erase.size(), stdout);
+    std::fflush(stdout);
+    SetConsoleTextAttribute(output, attributes);
+}
+
+// On a console window text is wrapped at blanks to the window's width and
+// paged to its height; a file or pipe gets it unchanged. One column is kept
+// free: the console moves on to the next line as soon as the last column is
+// written, so a line that filled it would be followed by an empty one.
+LineWrapBuffer* const consoleWrap = []() -> LineWrapBuffer* {
     DWORD mode = 0;
     if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return nullptr;
-    return &installLineWrap(std::cout, []() -> std::size_t {
-        CONSOLE_SCREEN_BUFFER_INFO info{};
-        if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 0;
-        int columns = info.srWindow.Right - info.srWindow.Left + 1;
+    auto width = []() -> std::size_t {
+        int columns = windowInfo().srWindow.Right - windowInfo().srWindow.Left + 1;
         return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
-    });
+    };
+    auto height = []() -> std::size_t {
+        int rows = windowInfo().srWindow.Bottom - windowInfo().srWindow.Top + 1;
+        return rows > 0 ? static_cast<std::size_t>(rows) : 0;
+    };
+    return &installLineWrap(std::cout, width, height, showMore);
 }();
 }  // namespace
 
@@ -106,17 +153,22 @@ void setTextColour(TextColour colour) {
     // The attribute applies to whatever reaches the console after it is set,
     // so text still in the stream buffer must go out in the old colour first.
     std::cout.flush();
-    SetConsoleTextAttribute(GetStdHandle(STD_OUTPUT_HANDLE), static_cast<WORD>(colour));
+    if (coloursShown()) SetConsoleTextAttribute(GetStdHandle(STD_OUTPUT_HANDLE), static_cast<WORD>(colour));
 }
 
 void clearScreen() {
+    if (displayOptions().plain) std::cout << PlainScreenBreak;
     std::cout.flush();
+    if (displayOptions().plain) return;
     // Redirected to a file or pipe, cls would write a form feed into the
     // game's output; only a console screen is cleared.
     DWORD mode = 0;
     if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return;
     std::system("cls");
-    if (consoleWrap != nullptr) consoleWrap->lineStarted();
+    if (consoleWrap != nullptr) {
+        consoleWrap->wrap().lineStarted();
+        consoleWrap->pager()->seen();
+    }
 }
 
 namespace {
@@ -147,10 +199,12 @@ void waitForKey() {
     if (key == 0 || key == 0xE0) {
         _getch();
     }
+    if (consoleWrap != nullptr) consoleWrap->pager()->seen();
 }
 
 void pauseMs(std::int64_t milliseconds) {
     std::cout.flush();
+    if (displayOptions().fast) return;
     // Sleep can return early; the shared helper keeps sleeping, rounded up to
     // whole milliseconds, until the deadline on the monotonic clock has passed.
     pauseUntilElapsed(
@@ -185,5 +239,8 @@ void beginLineInput() {}
 
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
-    if (consoleWrap != nullptr) consoleWrap->lineStarted();
+    if (consoleWrap != nullptr) {
+        consoleWrap->wrap().lineStarted();
+        consoleWrap->pager()->seen();
+    }
 }

@@ -1,4 +1,5 @@
 #include "frontend/main_menu.h"
+#include "frontend/version.h"
 
 
 #include "console/console.h"
@@ -32,7 +33,9 @@ void printOptions() {
 
 void showVersion() {
     clearScreen();
-    say("\nVersion: ALPHA 0.2.0\n");
+    say("\nVersion: ");
+    say(GameVersion);
+    say("\n");
     lineEnds(2);
     sayLine("Dies ist ein SEHR FRÜHER Build des Spiels. Es sind noch nicht alle Inhalte verfügbar.");
     sayLine("Es kann zu Bugs und Fehlern kommen. Diese gerne an mich melden: tamlowen@example.org");

@@ -3,6 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "console/display_options.h"
 #include "console/console.h"
 #include "console/print.h"
 #include "console/input.h"
@@ -163,6 +164,7 @@ Next entryPointMenuPass() {
 Next nestedMenuPass() {
     if (game.menuChoice == 1) return resume(nesting.pop());
     drawMainMenuScreen();
+    if (displayOptions().plain) say(PlainChoicePrompt);
     if (!readNumber(game.menuChoice)) return Next::Menu;
     switch (game.menuChoice) {
         case 1: return nestedNewGame();

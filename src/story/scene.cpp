@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "console/display_options.h"
 #include "console/input.h"
 #include "state/game_state.h"
 
@@ -30,6 +31,7 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
             return value;
         }
         printBlock();
+        if (displayOptions().plain) say(PlainChoicePrompt);
         if (!readNumber(value)) continue;
         if (const Choice* chosen = findChoice(choices, value)) {
             if (chosen->handler) chosen->handler();
@@ -57,6 +59,11 @@ void StatusBanner(Standing standing, std::string_view text) {
 }
 
 void HintLine() {
+    if (displayOptions().plain) {
+        sayLine(PlainHintLine);
+        lineEnds(2);
+        return;
+    }
     // Printed in the normal colour that the line before it leaves in force.
     say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
     colour(TextColour::Golden);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "console/console.h"
+#include "console/display_options.h"
 #include "story/scene.h"
 #include "story/visible_name.h"
 
@@ -137,8 +138,55 @@ ReadStory readStory(std::string_view text) {
     return read(text, &steps);
 }
 
+namespace {
+
+// Plain text marks speech with German quotation marks instead of its colour:
+// „ before the first character spoken, “ after the last (before the line ends
+// and blanks that follow it).
+Steps quoted(const Steps& steps) {
+    Steps out;
+    bool speaking = false, opening = false;
+    auto close = [&] {
+        auto text = std::find_if(out.rbegin(), out.rend(), [](const Step& s) { return s.kind != Step::Kind::Colour; });
+        if (!opening && text != out.rend()) {
+            std::string& bytes = text->text;
+            std::size_t end = text->kind == Step::Kind::Text ? bytes.find_last_not_of("\n ") + 1 : bytes.size();
+            if (text->kind == Step::Kind::Name) out.push_back({Step::Kind::Text, "“"});
+            else bytes.insert(end, "“");
+        }
+        speaking = opening = false;
+    };
+    for (const Step& step : steps) {
+        if (step.kind == Step::Kind::Colour && (step.colour == TextColour::Yellow) != speaking) {
+            if (speaking) close();
+            else speaking = opening = true;
+        }
+        out.push_back(step);
+        if (opening && step.kind == Step::Kind::Name) {
+            out.insert(out.end() - 1, {Step::Kind::Text, "„"});
+            opening = false;
+        } else if (opening && step.kind == Step::Kind::Text && step.text.find_first_not_of("\n ") != std::string::npos) {
+            out.back().text.insert(step.text.find_first_not_of("\n "), "„");
+            opening = false;
+        }
+    }
+    if (speaking) close();
+    return out;
+}
+
+// A numbered option: "2 - Sag deinen richtigen Namen".
+bool isOptionLine(std::string_view line) {
+    std::size_t digits = line.find_first_not_of("0123456789");
+    return digits > 0 && digits != std::string_view::npos && line.substr(digits).starts_with(" - ");
+}
+
+}  // namespace
+
 void tell(PassageId passage) {
-    for (const Step& step : passagesOf(passage.file).at(passage.passage)) {
+    const bool plain = displayOptions().plain;
+    const Steps& written = passagesOf(passage.file).at(passage.passage);
+    Steps marked;
+    for (const Step& step : plain ? (marked = quoted(written)) : written) {
         switch (step.kind) {
             case Step::Kind::Colour:
                 colour(step.colour);
@@ -150,7 +198,13 @@ void tell(PassageId passage) {
                 // Every line end flushes, as a line printed with its end does.
                 std::string_view text = step.text;
                 for (std::size_t end; (end = text.find('\n')) != std::string_view::npos; text.remove_prefix(end + 1)) {
-                    sayLine(text.substr(0, end));
+                    std::string_view line = text.substr(0, end);
+                    if (plain && colourInForce() == TextColour::Golden && isOptionLine(line)) {
+                        say(line);
+                        sayLine(PlainOptionMark);
+                    } else {
+                        sayLine(line);
+                    }
                 }
                 say(text);
                 break;

@@ -31,12 +31,15 @@ void useFastClock() {
 // caller did before: a shell with job control around it, a descriptor
 // closed, a signal ignored.
 struct Start {
-    unsigned short columns = 160;
+    unsigned short columns = 160, lines = 200;  // tall enough that nothing is paged
+    std::vector<std::string> options;
     bool fastClock = true;
     bool asJob = false;
     std::function<void()> inChild;
 
     Start& width(unsigned short value) { return columns = value, *this; }
+    Start& size(unsigned short width, unsigned short height) { return columns = width, lines = height, *this; }
+    Start& with(std::vector<std::string> given) { return options = std::move(given), *this; }
     Start& realClock(bool real = true) { return fastClock = !real, *this; }
     Start& job() { return asJob = true, *this; }
     Start& before(std::function<void()> step) { return inChild = std::move(step), *this; }
@@ -72,12 +75,15 @@ char processState(pid_t pid) {
 class TerminalGame {
 public:
     explicit TerminalGame(const Start& start = {}) {
-        winsize size{40, start.columns, 0, 0};
+        winsize size{start.lines, start.columns, 0, 0};
         if ((pid_ = forkpty(&master_, nullptr, nullptr, &size)) == 0) {
             if (start.fastClock) useFastClock();
             if (start.asJob) runAsJob();
             if (start.inChild) start.inChild();
-            ::execl(HULGOR_BINARY, HULGOR_BINARY, static_cast<char*>(nullptr));
+            std::vector<char*> arguments{const_cast<char*>(HULGOR_BINARY)};
+            for (const std::string& option : start.options) arguments.push_back(const_cast<char*>(option.c_str()));
+            arguments.push_back(nullptr);
+            ::execv(HULGOR_BINARY, arguments.data());
             _exit(127);
         }
         slave_ = ::open(ptsname(master_), O_RDWR | O_NOCTTY);
@@ -215,7 +221,7 @@ TEST(RealBinary, AWholeGameInAnEightyColumnTerminal) {
     const std::vector<std::pair<std::string, std::string>> moves{
         {"Ein Spiel von Tamlowen...", "#"},  // typed ahead: ends the third screen's key wait
         {"\x1b[91m" + std::string(10, ' ') + "Dieses Spiel speichert automatisch in bestimmten Abständen.\r\n", ""},
-        {"\x1b[H\x1b[2J\x1b[3J\x1b[93m************************************\r\n", ""},
+        {"\x1b[H\x1b[2J\x1b[93m************************************\r\n", ""},
         {"\x1b[0m\r\n\x1b[92m1. Neues Spiel\r\n\x1b[0m2. Spiel laden", ""}, {menu, "3\n"},
         {"\x1b[91m" + anyKey + "\r\n\x1b[0m", "\x1b[A"},  // an arrow key is one key press
         {menu, "1\n"}, {"Gib deinen Namen ein: ", name + "\n"}, {"200 - Spiel beenden", "1\n"},

@@ -11,6 +11,7 @@
 #include "console/display_width.h"
 #include "console/line_editor.h"
 #include "console/line_wrap.h"
+#include "console/pager.h"
 #include "console/pause.h"
 #include "console/terminal_keys.h"
 
@@ -115,6 +116,42 @@ TEST(LineWrap, ColumnCarriesOverUntilTheLineStartsAgain) {
     EXPECT_EQ(screen.shown, "Dir gegenüber sitzt ein bärtiger Mann, der dich an einen Wikinger aus einer\n"
                             "billigen Fernsehserie erinnert. Er mustert dich.\n"
                             "Zwölf große Bären aß Äpfel, Birnen und\nNüsse.\n");
+}
+
+// Text in a window of a given height: where the paging prompt comes ([P]).
+// A step of `writes` is text, "|" a flush (a pause), "^" the player's key or
+// line, "#" a window of 3 rows from here on.
+TEST(Pager, PromptsBeforeAnUnreadRowScrollsAway) {
+    struct Case {
+        const char* what;
+        std::size_t height;
+        std::vector<std::string> writes;
+        std::string shown;
+    };
+    const std::vector<Case> cases{
+        {"fits exactly", 4, {"a\nb\nc\nd"}, "a\nb\nc\nd"},
+        {"one row too many", 4, {"a\nb\nc\nd\ne\n"}, "a\nb\nc\n[P]d\ne\n"},
+        {"the last line end alone pages nothing", 4, {"a\nb\nc\n"}, "a\nb\nc\n"},
+        {"counts again after the prompt", 3, {"1\n2\n3\n4\n5\n6\n"}, "1\n2\n[P]3\n4\n[P]5\n6\n"},
+        {"a key makes the screen read", 3, {"a\nb\n", "^", "c\nd\n"}, "a\nb\nc\nd\n"},
+        {"a cursor home counts from the top", 3, {"a\nb\n\x1b[H\x1b[2Jc\nd\n"}, "a\nb\n\x1b[H\x1b[2Jc\nd\n"},
+        {"a row shown by a flush: the prompt takes the next", 3, {"a\nb\nc", "|", "\nd"}, "a\nb\nc\n[P]d"},
+        {"unknown height pages nothing", 0, {"a\nb\nc\nd\n"}, "a\nb\nc\nd\n"},
+        {"a smaller window counts from the next line end", 40, {"a\nb\n", "#", "c\nd\n"}, "a\nb\nc\n[P]d\n"},
+    };
+    for (const Case& c : cases) {
+        std::size_t height = c.height;
+        std::string shown;
+        Pager pager([&] { return height; }, [&](std::string_view bytes) { shown += bytes; }, [&] { shown += "[P]"; });
+        for (const std::string& step : c.writes) {
+            if (step == "|") pager.flush();
+            else if (step == "^") pager.seen();
+            else if (step == "#") height = 3;
+            else pager.write(step);
+        }
+        pager.flush();
+        EXPECT_EQ(shown, c.shown) << c.what;
+    }
 }
 
 // Characters at the edges of the width tables, and whole texts with escape

@@ -1,0 +1,29 @@
+// How the game shows itself, as the player chose at start: plain text for
+// screen readers, colours off, pauses skipped. Every console honours these.
+#pragma once
+
+#include <string_view>
+
+struct DisplayOptions {
+    // No escape sequences and no clearing (a blank line and a rule instead);
+    // speech in quotation marks, options that move the story on marked in
+    // words, a prompt line before every read.
+    bool plain = false;
+    bool colours = true;  // off alone (NO_COLOR): clearing stays
+    bool fast = false;    // pauses and the loading animation pass at once
+};
+
+DisplayOptions& displayOptions();
+
+inline bool coloursShown() { return displayOptions().colours && !displayOptions().plain; }
+
+// What a cleared screen becomes in plain mode.
+inline constexpr std::string_view PlainScreenBreak = "\n----------\n";
+
+// In plain mode: the mark after an option that moves the story on, the line
+// that explains it, and the prompt before a number is read where the screen
+// has none of its own.
+inline constexpr std::string_view PlainOptionMark = " (führt weiter)";
+inline constexpr std::string_view PlainHintLine =
+    "(Dialogoptionen, welche die Handlung weiterführen, sind mit „(führt weiter)“ markiert)";
+inline constexpr std::string_view PlainChoicePrompt = "Deine Wahl (Zahl, dann Enter): ";

@@ -1,0 +1,53 @@
+#include "frontend/command_line.h"
+
+const std::string_view HelpText =
+    "Hulgor – der Barbar: ein Textabenteuer auf Deutsch für die Konsole.\n"
+    "\n"
+    "Aufruf: hulgor [OPTIONEN]\n"
+    "\n"
+    "  --plain             schlichter Text, etwa für Screenreader: keine Farben,\n"
+    "                      kein Löschen des Bildschirms, wörtliche Rede in „…“,\n"
+    "                      weiterführende Antworten in Worten markiert\n"
+    "                      (ebenso mit TERM=dumb; NO_COLOR schaltet nur die Farben ab)\n"
+    "  --transcript DATEI  alles, was das Spiel zeigt und du eingibst, ohne\n"
+    "                      Steuerzeichen an DATEI anhängen\n"
+    "  --fast              Pausen und Ladeanimation ohne Warten\n"
+    "  --help              diese Hilfe\n"
+    "  --version           die Version\n"
+    "\n"
+    "Das Spiel schreibt in den Ordner, in dem es gestartet wird:\n"
+    "  savegame.txt    der Spielstand\n"
+    "  name.txt        der Name deines Helden\n"
+    "  permadeath.txt  ob Permadeath eingeschaltet ist\n"
+    "Seine Klänge (.wav) sucht es im selben Ordner.\n";
+
+CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour) {
+    CommandLine line;
+    line.display.plain = term != nullptr && std::string_view(term) == "dumb";
+    line.display.colours = noColour == nullptr || *noColour == '\0';
+    auto refuse = [&line](const std::string& why) {
+        line.action = CommandLine::Action::Refuse;
+        line.refusal = "hulgor: " + why + "\nMit --help siehst du alle Optionen.\n";
+        return line;
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        if (argument == "--plain") {
+            line.display.plain = true;
+        } else if (argument == "--fast") {
+            line.display.fast = true;
+        } else if (argument == "--help" || argument == "-h") {
+            line.action = CommandLine::Action::Help;
+        } else if (argument == "--version") {
+            if (line.action != CommandLine::Action::Help) line.action = CommandLine::Action::Version;
+        } else if (argument == "--transcript" || argument.starts_with("--transcript=")) {
+            std::string_view file = argument.substr(std::min(argument.size(), std::size_t{13}));
+            if (argument == "--transcript") file = i + 1 < arguments.size() ? arguments[++i] : "";
+            if (file.empty()) return refuse("--transcript braucht einen Dateinamen.");
+            line.transcript = file;
+        } else {
+            return refuse("unbekannte Option „" + std::string(argument) + "“.");
+        }
+    }
+    return line;
+}

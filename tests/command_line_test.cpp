@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "frontend/command_line.h"
+
+// Options and environment: what the game does, how it shows itself, and the
+// German message for what it does not know.
+TEST(CommandLine, OptionsAndEnvironment) {
+    using Action = CommandLine::Action;
+    struct Case {
+        std::vector<std::string_view> arguments;
+        const char *term, *noColour;
+        Action action;
+        bool plain, colours, fast;
+        std::string transcript, refusal;
+    };
+    const std::string more = "\nMit --help siehst du alle Optionen.\n";
+    const std::vector<Case> cases{
+        {{}, "xterm-256color", nullptr, Action::Play, false, true, false, "", ""},
+        {{"--plain", "--fast"}, nullptr, nullptr, Action::Play, true, true, true, "", ""},
+        {{}, "dumb", nullptr, Action::Play, true, true, false, "", ""},
+        {{}, "xterm", "1", Action::Play, false, false, false, "", ""},
+        {{}, "xterm", "", Action::Play, false, true, false, "", ""},  // empty: not set
+        {{"--transcript", "mit schrift.txt"}, nullptr, nullptr, Action::Play, false, true, false, "mit schrift.txt", ""},
+        {{"--transcript=log.txt"}, nullptr, nullptr, Action::Play, false, true, false, "log.txt", ""},
+        {{"--version", "--help"}, nullptr, nullptr, Action::Help, false, true, false, "", ""},
+        {{"--version"}, nullptr, nullptr, Action::Version, false, true, false, "", ""},
+        {{"--transcript"}, nullptr, nullptr, Action::Refuse, false, true, false, "",
+         "hulgor: --transcript braucht einen Dateinamen." + more},
+        {{"--fast", "-x"}, nullptr, nullptr, Action::Refuse, false, true, true, "",
+         "hulgor: unbekannte Option „-x“." + more},
+    };
+    for (const Case& c : cases) {
+        CommandLine line = parseCommandLine(c.arguments, c.term, c.noColour);
+        SCOPED_TRACE(c.arguments.empty() ? "no options" : std::string(c.arguments[0]));
+        EXPECT_EQ(line.action, c.action);
+        EXPECT_EQ(line.display.plain, c.plain);
+        EXPECT_EQ(line.display.colours, c.colours);
+        EXPECT_EQ(line.display.fast, c.fast);
+        EXPECT_EQ(line.transcript, c.transcript);
+        EXPECT_EQ(line.refusal, c.refusal);
+    }
+}
