@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "console/display_options.h"
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
@@ -53,9 +54,9 @@ const std::map<std::string, char> Keywords{
     {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'}, {"missing-sound", 'w'},
     {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='},
     {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'},
-    {"mode", '='}, {"files", 'a'}};
+    {"mode", '='}, {"files", 'a'}, {"plain", 'n'}};
 const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound",
-                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock"};
+                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock", "plain"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -310,6 +311,7 @@ private:
                 else if (keyword == "start scene") startScene_ = sceneNamed(line.first);
                 else if (keyword == "set") setField(line.first, line.second);
                 else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
+                else if (keyword == "plain") displayOptions().plain = true;
                 else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
                 else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
                 else if (keyword == "dir") fs::create_directory(line.first);
@@ -444,6 +446,7 @@ private:
 class RouteTest : public ::testing::TestWithParam<Route> {
 protected:
     RouteTest() { game = GameState{}; }
+    ~RouteTest() override { displayOptions() = {}; }
 
     WorkFolder folder{"hulgor-test"};
     scripted::ScriptedSession session;

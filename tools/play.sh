@@ -16,4 +16,4 @@ for sound in build/play/sounds/*.wav; do
   [[ "play/${sound##*/}" -nt "$sound" ]] || cp "$sound" play/
 done
 cd play
-exec ../build/play/hulgor
+exec ../build/play/hulgor "$@"  # options pass through: bash tools/play.sh --plain

@@ -432,3 +432,84 @@ TEST(RealBinary, WithoutATerminal) {
         }
     }
 }
+
+// At 80×24 the first dialog does not fit: the game holds it at its own
+// prompt with no more than a window's rows since the name was entered, then
+// waits for a key pressed after the prompt appeared. The answer typed ahead
+// with the name stays for the choice; the prompt is erased.
+TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
+    TerminalGame game(Start().size(80, 24));
+    for (auto [shown, keys] : {std::pair{"[weiter mit einer Taste]", " "}, {"beliebige Taste...", " "},
+                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", "Kai\n3\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    std::size_t named = game.output().size();
+    ASSERT_TRUE(game.waitFor("[weiter mit einer Taste]")) << game.output().substr(named);
+    std::string held = game.output().substr(game.output().find('\n', named) + 1);  // after the name's echo
+    EXPECT_EQ(held.find("Verzweifelt"), std::string::npos) << "the answer typed ahead was taken as the key";
+    auto rows = std::count(held.begin(), held.end(), '\n');
+    EXPECT_TRUE(rows >= 20 && rows <= 23) << rows << " rows before the prompt";
+    game.type("x");
+    ASSERT_TRUE(game.waitFor("Verzweifelt rufst du um Hilfe")) << game.output().substr(named);
+    EXPECT_NE(game.output().find("\r" + std::string(24, ' ') + "\r", named), std::string::npos) << "not erased";
+}
+
+// Each way to ask for plain text or no colours, and the transcript, through a
+// new game to the first choice; then 200 ends the game.
+TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* environment;  // NAME=VALUE, or null
+        std::vector<std::string> shown, notShown;
+    };
+    const std::string colour = "\x1b[9", clear = "\x1b[H\x1b[2J";
+    const std::vector<Case> cases{
+        {{"--plain"}, nullptr,
+         {"\n----------\r\n", "„Ihr seid also endlich wach,“ sagt er", "3 - Um Hilfe rufen (führt weiter)\r\n",
+          "mit „(führt weiter)“ markiert)", "200 - Spiel beenden\r\nDeine Wahl (Zahl, dann Enter): "},
+         {"\x1b"}},
+        {{}, "TERM=dumb", {"„Ihr seid also endlich wach,“", "(führt weiter)"}, {"\x1b"}},
+        {{}, "NO_COLOR=1", {clear, "\r\nIhr seid also endlich wach, sagt er"}, {colour, "„", "(führt weiter)"}},
+        {{"--transcript", "mitschrift.txt"}, nullptr, {colour, clear, "Ihr seid also"}, {"„"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.environment != nullptr ? c.environment : c.options.front());
+        TerminalGame game(Start().with(c.options).before([&c] {
+            if (c.environment != nullptr) ::putenv(const_cast<char*>(c.environment));
+        }));
+        for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"},
+                                   {"Gib deinen Namen ein: ", "Kai\n"}, {"200 - Spiel beenden", "200\n"}}) {
+            ASSERT_TRUE(game.waitFor(shown)) << game.output();
+            game.type(keys);
+        }
+        EXPECT_EQ(game.waitForExit(), 0);
+        for (const std::string& text : c.shown) EXPECT_NE(game.output().find(text), std::string::npos) << text;
+        for (const std::string& text : c.notShown) EXPECT_EQ(game.output().find(text), std::string::npos) << text;
+        if (c.options.empty() || c.options[0] != "--transcript") continue;
+        std::string transcript = fileBytes("mitschrift.txt");
+        EXPECT_NE(transcript.find("Gib deinen Namen ein: Kai\n"), std::string::npos) << transcript;
+        EXPECT_NE(transcript.find("\n----------\n"), std::string::npos) << "a cleared screen shows as a rule";
+        EXPECT_TRUE(transcript.ends_with("200 - Spiel beenden\n200\nDas Programm wird beendet...\n")) << transcript;
+        EXPECT_EQ(transcript.find('\x1b'), std::string::npos);
+    }
+}
+
+// --help, --version and an unknown option, with no terminal: what each
+// prints where, and the exit status.
+TEST(RealBinary, HelpVersionAndUnknownOptions) {
+    const std::vector<std::tuple<std::string, int, std::string, std::string>> cases{
+        {"--help", 0, "Hulgor – der Barbar: ein Textabenteuer", ""},
+        {"--version", 0, "Version: ALPHA 0.2.0\n", ""},
+        {"--farbe", 2, "", "hulgor: unbekannte Option „--farbe“.\nMit --help siehst du alle Optionen.\n"},
+    };
+    WorkFolder folder("hulgor-e2e");
+    for (const auto& [option, status, out, err] : cases) {
+        std::string command = std::string(HULGOR_BINARY) + " " + option + " >out.txt 2>err.txt </dev/null";
+        int result = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == status) << option;
+        EXPECT_TRUE(fileBytes("out.txt").starts_with(out)) << fileBytes("out.txt");
+        EXPECT_EQ(fileBytes("err.txt"), err);
+        EXPECT_FALSE(fs::exists("savegame.txt") || fs::exists("name.txt"));
+    }
+}
