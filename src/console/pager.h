@@ -10,6 +10,12 @@
 
 // The prompt, set apart from the story's own key prompts by its brackets.
 inline constexpr std::string_view MorePrompt = "[weiter mit einer Taste]";
+inline constexpr std::string_view ShortMorePrompt = "[weiter]";  // for windows narrower than the prompt
+
+// The prompt that fits a window `columns` wide on one row.
+inline std::string_view morePromptFor(std::size_t columns) {
+    return columns > MorePrompt.size() ? MorePrompt : ShortMorePrompt;
+}
 
 class Pager {
 public:

@@ -40,9 +40,10 @@ namespace {
 
 constexpr std::string_view SoundError = "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
 
-// One write, so the line stays whole even when it comes from the sound thread.
+// One write, so the line stays whole even when it comes from the sound
+// thread. Not through std::cerr: that would flush std::cout, which belongs
+// to the game's thread (and may be waiting at the paging prompt).
 void reportFailure() {
-    std::cerr.flush();
     [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, SoundError.data(), SoundError.size());
 }
 

@@ -116,11 +116,12 @@ void showMore() {
     }
     const int colour = t.colour.load();
     if (colour >= 0) writeAll(STDOUT_FILENO, AnsiReset);
-    writeAll(STDOUT_FILENO, MorePrompt);
+    const std::string_view prompt = morePromptFor(windowWidth());
+    writeAll(STDOUT_FILENO, prompt);
     std::string kept = std::exchange(typedAhead, {}), key;
     readKey(t.tty, key);
     typedAhead = std::move(kept);
-    writeAll(STDOUT_FILENO, "\r" + std::string(MorePrompt.size(), ' ') + "\r");
+    writeAll(STDOUT_FILENO, "\r" + std::string(prompt.size(), ' ') + "\r");
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }
 

@@ -57,10 +57,13 @@ void showMore() {
     const WORD attributes = windowInfo().wAttributes;
     HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
     if (coloursShown()) SetConsoleTextAttribute(output, static_cast<WORD>(TextColour::Normal));
-    std::fwrite(MorePrompt.data(), 1, MorePrompt.size(), stdout);
+    const CONSOLE_SCREEN_BUFFER_INFO window = windowInfo();
+    const std::string_view prompt = morePromptFor(static_cast<std::size_t>(window.srWindow.Right - window.srWindow.Left));
+    std::fwrite(prompt.data(), 1, prompt.size(), stdout);
     std::fflush(stdout);
     waitForFreshKey();
-    std::string erase = "\r" + std::string(MorePrompt.size(), ' ') + "\r";
+    std::string erase(prompt.size() + 2, ' ');
+    erase.front() = erase.back() = '\r';
     std::fwrite(erase.data(), 1, erase.size(), stdout);
     std::fflush(stdout);
     SetConsoleTextAttribute(output, attributes);
@@ -109,6 +112,11 @@ void setFontHeight(std::int16_t height) {
         std::cerr << "Fehler: Konnte aktuelle Schriftartinformationen nicht abrufen.\n";
         return;
     }
+
+    // A console with no font of its own (a console host inside a Unix
+    // terminal, under Wine) has none to change; asking it to would bring the
+    // host down, and the game with it.
+    if (info.dwFontSize.Y == 0) return;
 
     // Font index, family and weight stay as read; width 0 lets the console
     // derive the cell width from the height.
