@@ -14,7 +14,7 @@ if [[ "${1:-}" == "--only" ]]; then
 elif [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev g++-mingw-w64-x86-64-posix)
 elif [[ "${1:-}" == "--wine" ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine64)
+  packages+=(g++-mingw-w64-x86-64-posix wine64 tmux python3)
 elif [[ "${1:-}" == "--web" || "${1:-}" == "--web-test" ]]; then
   # emscripten builds the browser version; npm installs its terminal (xterm.js).
   # A Node.js that brings its own npm (NodeSource) needs no Debian npm.

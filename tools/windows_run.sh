@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays the Windows console build (hulgor.exe, cross-compiled with mingw-w64)
-# under Wine the way a player without a console window would meet it:
+# under Wine, first the way a player without a console window would meet it:
 # standard input piped, standard output and error captured, no display. Each
 # route runs in a scratch folder of its own and is checked for its exit
 # status, the exact UTF-8 texts on standard output, the error lines on
-# standard error and the files the game wrote (CR LF line ends).
+# standard error and the files the game wrote (CR LF line ends). Then once in
+# a console, in a terminal (tools/windows_console_play.py).
 #
 #   bash tools/windows_run.sh
 #
@@ -240,6 +241,21 @@ lacks "Gib deinen Namen ein: "
 lacks "Ungültige"
 file_is savegame.txt "$saved_awakening"
 file_is name.txt 'Kai\r\n'
+
+# The same exe in a real console: Wine's console host in a pseudo-terminal
+# (tmux, 80x24), played from the screen to the end of the content, with one
+# sound file missing.
+echo
+echo "== A console game under Wine in a terminal"
+sounds=$(ls -d build/*/sounds 2>/dev/null | head -n 1)
+if [[ -z $sounds ]]; then
+  cmake --preset play >/dev/null
+  cmake --build --preset play --target sounds >/dev/null
+  sounds=build/play/sounds
+fi
+route=console
+python3 tools/windows_console_play.py "$wine" "$exe" "$work/console" "$sounds" || fail "the console game failed"
+/usr/lib/wine/wineserver64 -w
 
 echo
 if [[ $failures -ne 0 ]]; then

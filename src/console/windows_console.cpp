@@ -16,8 +16,10 @@
 #include <cwchar>
 #include <exception>
 #include <iostream>
+#include <streambuf>
 #include <locale>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -25,6 +27,59 @@
 static_assert(sizeof(CONSOLE_FONT_INFOEX) == 84, "unexpected CONSOLE_FONT_INFOEX layout");
 
 namespace {
+// The length of `bytes` without a UTF-8 character cut off at its end.
+std::size_t wholeUtf8Length(std::string_view bytes) {
+    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? bytes.size() - back : bytes.size();
+    }
+    return bytes.size();
+}
+
+// Standard output or error on a console window: the C runtime would hand the
+// console UTF-8 byte by byte, which garbles every umlaut, so the text goes
+// through WriteConsoleW as UTF-16. A character cut off at the end of a
+// write waits for the next one.
+class WideConsoleBuffer : public std::streambuf {
+public:
+    explicit WideConsoleBuffer(HANDLE console) : console_(console) {}
+
+protected:
+    int_type overflow(int_type byte) override {
+        if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
+        char c = traits_type::to_char_type(byte);
+        xsputn(&c, 1);
+        return byte;
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        cutOff_.append(bytes, static_cast<std::size_t>(count));
+        std::size_t whole = wholeUtf8Length(cutOff_);
+        const int length = static_cast<int>(whole);
+        const int units = MultiByteToWideChar(CP_UTF8, 0, cutOff_.data(), length, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(units), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, cutOff_.data(), length, wide.data(), units);
+        for (DWORD done = 0, written = 0; done < wide.size(); done += written) {
+            if (!WriteConsoleW(console_, wide.data() + done, static_cast<DWORD>(wide.size() - done), &written,
+                               nullptr) || written == 0) {
+                break;
+            }
+        }
+        cutOff_.erase(0, whole);
+        return count;
+    }
+
+private:
+    HANDLE console_;
+    std::string cutOff_;
+};
+
+bool isConsole(DWORD handle) {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(handle), &mode) != 0;
+}
+
 CONSOLE_SCREEN_BUFFER_INFO windowInfo() {
     CONSOLE_SCREEN_BUFFER_INFO info{};
     if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) info = {};
@@ -74,8 +129,10 @@ void showMore() {
 // free: the console moves on to the next line as soon as the last column is
 // written, so a line that filled it would be followed by an empty one.
 LineWrapBuffer* const consoleWrap = []() -> LineWrapBuffer* {
-    DWORD mode = 0;
-    if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return nullptr;
+    // Both buffers live until the process ends.
+    if (isConsole(STD_ERROR_HANDLE)) std::cerr.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_ERROR_HANDLE)));
+    if (!isConsole(STD_OUTPUT_HANDLE)) return nullptr;
+    std::cout.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_OUTPUT_HANDLE)));
     auto width = []() -> std::size_t {
         int columns = windowInfo().srWindow.Right - windowInfo().srWindow.Left + 1;
         return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
@@ -228,8 +285,13 @@ void playSound(const std::string& fileName) {
         wideName.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
     }
 
+    // PlaySoundW reports success for a file that is not there (and plays the
+    // system's default sound instead), so a missing file is caught first.
     // Asynchronous, not looped; a sound still playing is replaced by this one.
-    if (!PlaySoundW(wideName.c_str(), nullptr, SND_FILENAME | SND_ASYNC)) {
+    const DWORD attributes = GetFileAttributesW(wideName.c_str());
+    const bool regularFile = attributes != INVALID_FILE_ATTRIBUTES &&
+                             (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+    if (!regularFile || !PlaySoundW(wideName.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT)) {
         std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
     }
 }
