@@ -210,6 +210,9 @@ file_is name.txt 'Kai\r\n'
 
 begin quit
 menu
+# The folder holds no sounds: the intro's is reported, once, and the game goes on.
+[[ $(grep -cxF 'Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.' "$folder/stderr.txt") == 1 ]] ||
+  fail "the missing intro.wav was not reported exactly once"
 in_order "10. Spiel beenden" "Bitte wähle eine Option, indem du die ZAHL dazu eingibst:" \
   "Spiel wird beendet..." "Das Programm wird beendet..."
 [[ $stdout == *$'\nSpiel wird beendet...\nDas Programm wird beendet...' ]] ||
