@@ -83,6 +83,10 @@ private:
 
 }  // namespace
 
+void transcribeScreenCleared() {
+    if (transcript.is_open()) transcript << PlainScreenBreak;
+}
+
 bool startTranscript(const std::string& file) {
     transcript.open(file, std::ios::binary | std::ios::app);
     if (!transcript) return false;

@@ -7,3 +7,7 @@
 
 // Appends from here on to `file`; false when it cannot be opened.
 bool startTranscript(const std::string& file);
+
+// A console that clears its screen outside the text stream says so here: the
+// transcript shows a rule.
+void transcribeScreenCleared();

@@ -5,6 +5,7 @@
 #include "console/display_options.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
+#include "console/transcript.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -227,10 +228,19 @@ void clearScreen() {
     if (displayOptions().plain) return;
     // Redirected to a file or pipe, cls would write a form feed into the
     // game's output; only a console screen is cleared.
-    DWORD mode = 0;
-    if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return;
-    std::system("cls");
-    if (consoleWrap != nullptr) {
+    if (consoleWrap == nullptr) return;
+    transcribeScreenCleared();
+    // The window's rows move up into the scrollback as empty lines follow
+    // them, and the cursor goes to the top of the now empty window: the
+    // player can still scroll back, where cls would wipe the whole buffer.
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    const CONSOLE_SCREEN_BUFFER_INFO before = windowInfo();
+    const DWORD rows = static_cast<DWORD>(before.srWindow.Bottom - before.srWindow.Top + 1);
+    const std::wstring lineEnds(rows, L'\n');
+    DWORD written = 0;
+    WriteConsoleW(output, lineEnds.data(), rows, &written, nullptr);
+    SetConsoleCursorPosition(output, COORD{0, windowInfo().srWindow.Top});
+    {
         consoleWrap->wrap().lineStarted();
         consoleWrap->pager()->seen();
     }
