@@ -6,7 +6,10 @@ Serves the site on a free localhost port, measures how soon the splash text
 appears, then plays with ?fast (pauses a hundredth as long): the splash, the
 title menu (its colours, a screenshot), a new game into chapter 2, a reload
 and Continue from the save kept in the browser, the story to the
-end-of-content screen, and a quit with option 10. Screen text and colours are
+end-of-content screen, and a quit with option 10. Then the page's settings
+(text size, high contrast, screen-reader mode), a save downloaded in one
+browser profile and uploaded into another, files that are no save, a storage
+that refuses writes and a page with no storage at all. Screen text and colours are
 read from the terminal's buffer; sounds from the page's list of requests.
 """
 import functools
@@ -20,6 +23,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -156,6 +160,206 @@ def play_to_the_gate(page):
         else:
             page.enter(step)
     page.expect("1 - Überfall", GOLDEN)
+
+
+def luminance(colour):
+    def linear(value):
+        value /= 255
+        return value / 12.92 if value <= 0.03928 else ((value + 0.055) / 1.055) ** 2.4
+    red, green, blue = (int(colour[i:i + 2], 16) for i in (1, 3, 5))
+    return 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue)
+
+
+def contrast(one, other):
+    lighter, darker = sorted((luminance(one), luminance(other)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def press(driver, element_id, key):
+    """Moves the keyboard focus to a setting with Tab and presses `key` there."""
+    target = driver.find_element(By.ID, element_id)
+    driver.execute_script("const title = document.querySelector('h1'); title.tabIndex = -1; title.focus();")
+    for _ in range(25):
+        if driver.switch_to.active_element == target:
+            break
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+    check(driver.switch_to.active_element == target, f"#{element_id} is reached with Tab")
+    ActionChains(driver).send_keys(key).perform()
+
+
+def font_pixels(driver):
+    return driver.execute_script(
+        "return parseFloat(getComputedStyle(document.querySelector('.xterm-rows')).fontSize)")
+
+
+def check_settings(driver, page, base):
+    """Text size, high contrast and the screen-reader mode, each by keyboard,
+    each measured, each kept across a reload."""
+    page.open(base + "?fast")
+    labels = {"larger": "Schrift größer", "smaller": "Schrift kleiner", "reset": "Normale Schrift",
+              "download": "Spielstand herunterladen"}
+    for element_id, label in labels.items():
+        check(driver.find_element(By.ID, element_id).text == label, f"the button reads {label!r}")
+    for element_id, label in {"contrast": "Hoher Kontrast", "reader": "Screenreader-Modus",
+                              "upload": "Spielstand laden"}.items():
+        shown = driver.find_element(By.CSS_SELECTOR, f"label[for={element_id}]")
+        check(shown.is_displayed() and shown.text == label, f"#{element_id} is labelled {label!r}")
+    check(font_pixels(driver) == 18, f"the text starts at 18 px ({font_pixels(driver)})")
+    press(driver, "larger", Keys.ENTER)
+    press(driver, "larger", Keys.ENTER)
+    check(font_pixels(driver) == 22, f"twice larger: 22 px ({font_pixels(driver)})")
+    press(driver, "smaller", Keys.ENTER)
+    check(font_pixels(driver) == 20, f"once smaller: 20 px ({font_pixels(driver)})")
+    press(driver, "contrast", Keys.SPACE)
+    page.open(base + "?fast")
+    check(font_pixels(driver) == 20, "the text size is kept across a reload")
+    theme = driver.execute_script("return HulgorWeb.term.options.theme")
+    ratios = {name: contrast(colour, theme["background"]) for name, colour in theme.items()
+              if name != "background" and colour.startswith("#")}
+    print("contrast ratios:", {name: round(ratio, 1) for name, ratio in ratios.items()})
+    check(len(ratios) >= 17 and min(ratios.values()) >= 7,
+          f"high contrast, kept across a reload: every colour at least 7:1 (lowest {min(ratios.values()):.1f})")
+    press(driver, "reset", Keys.ENTER)
+    press(driver, "contrast", Keys.SPACE)
+    check(font_pixels(driver) == 18 and
+          driver.execute_script("return HulgorWeb.term.options.theme.background") == "#0c0c0c",
+          "normal size and the standard colours again")
+
+    # Screen-reader mode: the terminal's accessibility tree, and plain text.
+    check(not driver.find_elements(By.CSS_SELECTOR, ".xterm-accessibility-tree"), "no accessibility tree before")
+    press(driver, "reader", Keys.SPACE)
+    check(bool(driver.find_elements(By.CSS_SELECTOR, ".xterm-accessibility-tree")),
+          "screen-reader mode: the terminal's accessibility tree is there")
+    page.open(base + "?fast")
+    page.expect("Drücke eine beliebige Taste...")
+    page.key()
+    page.expect("ZAHL dazu eingibst:")
+    page.enter("1")
+    check(page.wait_for("Gib deinen Namen ein", 30), "a new game in screen-reader mode")
+    page.enter("Lea")
+    page.expect("„Ihr seid also endlich wach,“ sagt er")
+    page.expect("Deine Wahl (Zahl, dann Enter):")
+    tree = lambda d: d.execute_script("return document.querySelector('.xterm-accessibility-tree').textContent")
+    try:
+        WebDriverWait(driver, 5).until(lambda d: "Deine Wahl" in tree(d))
+    except Exception:
+        print("accessibility tree:", tree(driver)[-500:])
+    check("Deine Wahl" in tree(driver), "the accessibility tree holds the story's text")
+    press(driver, "reader", Keys.SPACE)
+
+
+def upload(driver, path):
+    driver.find_element(By.ID, "upload").send_keys(path)
+    WebDriverWait(driver, 10).until(lambda d: d.find_element(By.ID, "status").text.strip() != "")
+    text = driver.find_element(By.ID, "status").text
+    driver.execute_script("document.getElementById('status').textContent = ''")
+    return text
+
+
+def check_saves(base, downloads):
+    """A save downloaded in one browser profile and uploaded into another,
+    then continued; files that are no save; a storage that refuses writes; a
+    page opened with no storage at all."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
+    page = Page(driver)
+    try:
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        press(driver, "download", Keys.ENTER)
+        check(driver.find_element(By.ID, "status").text == "Es gibt noch keinen Spielstand zum Herunterladen.",
+              "nothing to download before a save")
+        page.key()
+        page.enter("1")
+        check(page.wait_for("Gib deinen Namen ein", 30), "a new game asks for the name")
+        page.enter("Jörg")
+        page.enter("1")
+        page.expect("Drücke", timeout=10)
+        page.key()
+        page.expect("Ich bin übrigens Ragnar.")
+        press(driver, "download", Keys.ENTER)
+        saved = os.path.join(downloads, "hulgor-spielstand.json")
+        WebDriverWait(driver, 10).until(lambda d: os.path.exists(saved))
+        check(os.path.getsize(saved) < 2000, f"the download is one small file ({os.path.getsize(saved)} bytes)")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+    with open(saved, encoding="utf-8") as file:
+        good = file.read()
+    bad = {
+        "damaged.json": good.replace('"pruefsumme":"', '"pruefsumme":"0'),
+        "cut.json": good[:len(good) // 2],
+        "other.json": '{"spiel": "Ein anderes Spiel", "format": 1, "dateien": {}}',
+    }
+    for name, text in bad.items():
+        with open(os.path.join(downloads, name), "w", encoding="utf-8") as file:
+            file.write(text)
+    with open(os.path.join(downloads, "large.json"), "w") as file:
+        file.write(" " * (9 * 1024 * 1024))
+
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    page = Page(driver)
+    try:
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        expected = {"damaged.json": "Dieser Spielstand ist beschädigt. Es wurde nichts geändert.",
+                    "cut.json": "Diese Datei ist kein Spielstand von Hulgor – der Barbar. Es wurde nichts geändert.",
+                    "other.json": "Diese Datei ist kein Spielstand von Hulgor – der Barbar. Es wurde nichts geändert.",
+                    "large.json": "Diese Datei ist zu groß für einen Spielstand. Es wurde nichts geändert."}
+        for name, message in expected.items():
+            said = upload(driver, os.path.join(downloads, name))
+            check(said == message and page.file("savegame.txt") is None, f"{name}: {said!r}, nothing changed")
+        said = upload(driver, saved)
+        check(said == "Spielstand geladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.", f"the good file: {said!r}")
+        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Jörg\n",
+              "the uploaded files are in place")
+        page.open(base + "?fast")
+        check(page.file("name.txt") == "Jörg\n", "and kept in the browser across a reload")
+
+        # The browser refuses to store from here on: the chapter's save fails
+        # as a failed save does elsewhere, and the last good one stays.
+        driver.execute_script("""
+            IDBObjectStore.prototype.put = function () {
+              this.transaction.abort();
+              throw new DOMException('Das Kontingent ist erschöpft.', 'QuotaExceededError');
+            };""")
+        page.expect("Drücke eine beliebige Taste...")
+        page.key()
+        page.enter("2")
+        page.expect("Fehler beim Speichern des Spiels.")
+        page.expect("Ich bin übrigens Ragnar.")
+        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n"),
+              "after the refused save the folder holds the last good save again")
+        page.open(base + "?fast")
+        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n"),
+              "and so does the browser's storage")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+    # No storage at all: the page still plays, each save says it failed.
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+        Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('off', 'SecurityError'); }});
+        Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('off', 'SecurityError'); }});
+    """})
+    page = Page(driver)
+    try:
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        page.key()
+        page.enter("1")
+        check(page.wait_for("Gib deinen Namen ein", 30), "with storage off a new game still starts")
+        page.enter("Kai")
+        page.expect("Fehler beim Speichern des Spiels.")
+        page.expect("Ihr seid also endlich wach,")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
 
 
 def site_size():
@@ -304,10 +508,16 @@ def main():
 
         errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
         check(not errors, f"no errors in the page's console {errors}")
+        check_settings(driver, page, base)
     finally:
         driver.quit()
-        server.shutdown()
         shutil.rmtree(profile, ignore_errors=True)
+    downloads = tempfile.mkdtemp(prefix="hulgor-downloads-")
+    try:
+        check_saves(base, downloads)
+    finally:
+        server.shutdown()
+        shutil.rmtree(downloads, ignore_errors=True)
 
     if failures:
         print(f"WEB TEST FAILED: {len(failures)} check(s)")

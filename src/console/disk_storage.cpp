@@ -1,4 +1,4 @@
 #include "console/folder_storage.h"
 
 // Files on a disk are durable once written and synced; nothing to flush.
-void persistWorkingFolder() {}
+bool persistWorkingFolder() { return true; }

@@ -157,8 +157,7 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
         ::fsync(dir);
         ::close(dir);
     }
-    persistWorkingFolder();
-    return true;
+    return persistWorkingFolder();
 }
 
 void removeAbandonedReplacements(const std::string& path) {

@@ -5,5 +5,7 @@
 #pragma once
 
 // Flushes the working folder to its storage and returns when it is stored
-// (in the browser the game waits there, the page does not).
-void persistWorkingFolder();
+// (in the browser the game waits there, the page does not). False when the
+// storage refused it (a full quota, storage switched off): the folder then
+// holds again what the storage kept, the last good save.
+bool persistWorkingFolder();

@@ -25,6 +25,7 @@ EM_JS(int, webColumns, (), { return HulgorWeb.columns(); });
 EM_JS(double, webPauseScale, (), { return HulgorWeb.pauseScale(); });
 EM_JS(void, webPlaySound, (const char* name), { HulgorWeb.playSound(UTF8ToString(name)); });
 EM_JS(void, webPersistSoon, (), { HulgorWeb.persist(); });
+EM_JS(int, webPlainMode, (), { return HulgorWeb.plain ? 1 : 0; });
 EM_ASYNC_JS(int, webReadLine, (char* buffer, int capacity), {
     const bytes = await HulgorWeb.readLine(capacity);
     HEAPU8.set(bytes, buffer);
@@ -92,11 +93,16 @@ Page& page() {
         ::umask(022);
         std::cout.rdbuf(&p->output);
         std::cin.rdbuf(&p->input);
-        p->wrap = &installLineWrap(std::cout, [] { return static_cast<std::size_t>(webColumns()); });
+        p->wrap = &installLineWrap(std::cout, [] { return static_cast<std::size_t>(webColumns()); }).wrap();
+        displayOptions().plain = webPlainMode() != 0;
         return p;
     }();
     return *instance;
 }
+
+// The page's screen-reader setting is the game's plain mode; switched on the
+// page, it holds from the player's next key or line on.
+void followPageSettings() { displayOptions().plain = webPlainMode() != 0; }
 
 // Set up before main, so that no text can bypass the terminal.
 const bool pageReady = (page(), true);
@@ -125,6 +131,7 @@ void waitForKey() {
     // A save deleted by a death reaches the browser's storage as well.
     webPersistSoon();
     webWaitForKey();
+    followPageSettings();
 }
 
 void pauseMs(std::int64_t milliseconds) {
@@ -150,4 +157,5 @@ void beginLineInput() { std::cout.flush(); }
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
     page().wrap->lineStarted();
+    followPageSettings();
 }

@@ -2,6 +2,6 @@
 
 #include <emscripten.h>
 
-EM_ASYNC_JS(void, webPersist, (), { await HulgorWeb.persist(); });
+EM_ASYNC_JS(int, webPersist, (), { return (await HulgorWeb.persist()) ? 1 : 0; });
 
-void persistWorkingFolder() { webPersist(); }
+bool persistWorkingFolder() { return webPersist() != 0; }

@@ -18,7 +18,12 @@ int main(int argc, char** argv) {
             case CommandLine::Action::Refuse: std::cerr << line.refusal; return 2;
             case CommandLine::Action::Play: break;
         }
-        displayOptions() = line.display;
+        // A console may have chosen already (the browser page's settings);
+        // the options add to that.
+        DisplayOptions& shown = displayOptions();
+        shown.plain = shown.plain || line.display.plain;
+        shown.colours = shown.colours && line.display.colours;
+        shown.fast = shown.fast || line.display.fast;
         if (!line.transcript.empty() && !startTranscript(line.transcript)) {
             std::cerr << "hulgor: Die Mitschrift „" << line.transcript << "“ lässt sich nicht öffnen.\n";
             return 2;

@@ -10,20 +10,30 @@ var HulgorWeb = (() => {
   const endNote = 'Du kannst diese Seite jetzt schließen oder neu laden.';
 
   // Colours of the Windows console the game was made for (Campbell scheme).
+  const standardTheme = {
+    background: '#0c0c0c', foreground: '#cccccc', cursor: '#cccccc',
+    black: '#0c0c0c', red: '#c50f1f', green: '#13a10e', yellow: '#c19c00',
+    blue: '#0037da', magenta: '#881798', cyan: '#3a96dd', white: '#cccccc',
+    brightBlack: '#767676', brightRed: '#e74856', brightGreen: '#16c60c',
+    brightYellow: '#f9f1a5', brightBlue: '#3b78ff', brightMagenta: '#b4009e',
+    brightCyan: '#61d6d6', brightWhite: '#f2f2f2',
+  };
+  // High contrast: every colour at least 7:1 against the black background.
+  const contrastTheme = {
+    background: '#000000', foreground: '#ffffff', cursor: '#ffffff',
+    black: '#c0c0c0', red: '#ff8c8c', green: '#5cff5c', yellow: '#ffd700',
+    blue: '#a8a8ff', magenta: '#ff9cff', cyan: '#66ffff', white: '#ffffff',
+    brightBlack: '#d0d0d0', brightRed: '#ffa0a0', brightGreen: '#99ff99',
+    brightYellow: '#ffff66', brightBlue: '#c0c0ff', brightMagenta: '#ffb8ff',
+    brightCyan: '#a0ffff', brightWhite: '#ffffff',
+  };
   const term = new Terminal({
     convertEol: true,
     cursorBlink: true,
     fontFamily: 'Consolas, "DejaVu Sans Mono", "Liberation Mono", monospace',
     fontSize: 18,
     scrollback: 1000,
-    theme: {
-      background: '#0c0c0c', foreground: '#cccccc', cursor: '#cccccc',
-      black: '#0c0c0c', red: '#c50f1f', green: '#13a10e', yellow: '#c19c00',
-      blue: '#0037da', magenta: '#881798', cyan: '#3a96dd', white: '#cccccc',
-      brightBlack: '#767676', brightRed: '#e74856', brightGreen: '#16c60c',
-      brightYellow: '#f9f1a5', brightBlue: '#3b78ff', brightMagenta: '#b4009e',
-      brightCyan: '#61d6d6', brightWhite: '#f2f2f2',
-    },
+    theme: standardTheme,
   });
   const fit = new FitAddon.FitAddon();
   term.loadAddon(fit);
@@ -89,25 +99,31 @@ var HulgorWeb = (() => {
   });
 
   // Flushes of the working folder to IndexedDB run one after another; a
-  // flush asked for while one runs is done once after it.
+  // flush asked for while one runs is done once after it. Each tells whether
+  // the browser stored it. When it refused (a full quota, storage switched
+  // off), the folder is given back what the browser kept: the last good save.
   let flushing = null;
   let queued = null;
   function flushOnce() {
     return new Promise((resolve) => FS.syncfs(false, (error) => {
-      if (error) console.warn('Hulgor: Spielstand nicht im Browser gespeichert', error);
-      resolve();
+      if (!error) return resolve(true);
+      console.warn('Hulgor: Spielstand nicht im Browser gespeichert', error);
+      FS.syncfs(true, () => resolve(false));
     }));
+  }
+  function flushNow() {
+    flushing = flushOnce().then((stored) => {
+      flushing = null;
+      return stored;
+    });
+    return flushing;
   }
   function persist() {
     if (queued) return queued;
-    if (!flushing) {
-      flushing = flushOnce().then(() => { flushing = null; });
-      return flushing;
-    }
+    if (!flushing) return flushNow();
     queued = flushing.then(() => {
       queued = null;
-      flushing = flushOnce().then(() => { flushing = null; });
-      return flushing;
+      return flushNow();
     });
     return queued;
   }
@@ -135,6 +151,11 @@ var HulgorWeb = (() => {
 
   return {
     term,
+    fit,
+    standardTheme,
+    contrastTheme,
+    workingFolder,
+    plain: false,  // the screen-reader setting: the game's plain mode
     sounds,
     get finished() { return finished; },
     start,

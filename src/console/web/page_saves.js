@@ -1,0 +1,106 @@
+// Saves that can be taken along: the three game files as one small file to
+// download, and such a file read back. A file that is not one changes
+// nothing; a good one replaces the stored files in one step.
+(() => {
+  const names = ['savegame.txt', 'name.txt', 'permadeath.txt'];
+  const labels = ['erster Dialog', 'zweiter Dialog', 'Das Erwachen'];
+  const game = 'Hulgor – der Barbar';
+  const largest = 8 * 1024 * 1024;
+  const status = document.getElementById('status');
+  const say = (text) => {
+    status.textContent = text;
+    HulgorWeb.term.focus();  // the keys go on to the game
+  };
+  const path = (name) => `${HulgorWeb.workingFolder}/${name}`;
+
+  function toBase64(bytes) {
+    let text = '';
+    for (let at = 0; at < bytes.length; at += 0x8000) text += String.fromCharCode(...bytes.subarray(at, at + 0x8000));
+    return btoa(text);
+  }
+  function fromBase64(text) {
+    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+  }
+  // FNV-1a over each file's name and bytes: a damaged copy does not load.
+  function checksum(files) {
+    let hash = 0x811c9dc5;
+    const add = (byte) => { hash = Math.imul(hash ^ byte, 0x01000193) >>> 0; };
+    for (const name of names) {
+      if (!files[name]) continue;
+      for (const byte of new TextEncoder().encode(name)) add(byte);
+      for (const byte of files[name]) add(byte);
+    }
+    return hash.toString(16);
+  }
+
+  document.getElementById('download').addEventListener('click', () => {
+    const files = {};
+    for (const name of names) {
+      try {
+        files[name] = FS.readFile(path(name));
+      } catch (error) {
+        // not there: not in the download either
+      }
+    }
+    if (Object.keys(files).length === 0) return say('Es gibt noch keinen Spielstand zum Herunterladen.');
+    const encoded = {};
+    for (const name of Object.keys(files)) encoded[name] = toBase64(files[name]);
+    const text = JSON.stringify({ spiel: game, format: 1, pruefsumme: checksum(files), dateien: encoded });
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
+    link.download = 'hulgor-spielstand.json';
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    say('Spielstand heruntergeladen: hulgor-spielstand.json');
+  });
+
+  // The files a download holds, or the reason it is none.
+  function read(text) {
+    let content;
+    try {
+      content = JSON.parse(text);
+    } catch (error) {
+      content = null;
+    }
+    if (!content || content.spiel !== game || content.format !== 1 || typeof content.dateien !== 'object') {
+      throw new Error('Diese Datei ist kein Spielstand von Hulgor – der Barbar.');
+    }
+    const files = {};
+    try {
+      for (const name of Object.keys(content.dateien)) {
+        const encoded = content.dateien[name];
+        if (!names.includes(name) || typeof encoded !== 'string') throw new Error(name);
+        files[name] = fromBase64(encoded);
+      }
+    } catch (error) {
+      throw new Error('Dieser Spielstand ist beschädigt.');
+    }
+    const save = files['savegame.txt'];
+    const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : labels[0];
+    if (content.pruefsumme !== checksum(files) || !labels.includes(label)) {
+      throw new Error('Dieser Spielstand ist beschädigt.');
+    }
+    return files;
+  }
+
+  const upload = document.getElementById('upload');
+  upload.addEventListener('change', async () => {
+    const file = upload.files[0];
+    upload.value = '';
+    if (!file) return;
+    let files;
+    try {
+      if (file.size > largest) throw new Error('Diese Datei ist zu groß für einen Spielstand.');
+      files = read(await file.text());
+    } catch (error) {
+      return say(`${error.message} Es wurde nichts geändert.`);
+    }
+    for (const name of names) {
+      if (files[name]) FS.writeFile(path(name), files[name]);
+      else if (FS.analyzePath(path(name)).exists) FS.unlink(path(name));
+    }
+    const stored = await HulgorWeb.persist();
+    say(stored ? 'Spielstand geladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.'
+      : 'Der Browser hat den Spielstand nicht gespeichert. Es wurde nichts geändert.');
+  });
+})();

@@ -1,0 +1,48 @@
+// The page's settings: text size, high contrast and the screen-reader mode
+// (the terminal's accessibility support and the game's plain text), each
+// kept in the browser. A browser that keeps nothing just forgets them.
+(() => {
+  const key = 'hulgor-einstellungen';
+  const standardSize = 18, smallest = 10, largest = 40, step = 2;
+  const term = HulgorWeb.term, fit = HulgorWeb.fit;
+  let settings = { fontSize: standardSize, contrast: false, screenReader: false };
+  try {
+    settings = Object.assign(settings, JSON.parse(localStorage.getItem(key) || '{}'));
+  } catch (error) {
+    // storage switched off, or a damaged entry: the defaults
+  }
+  function keep() {
+    try {
+      localStorage.setItem(key, JSON.stringify(settings));
+    } catch (error) {
+      // not kept; it still holds for this visit
+    }
+  }
+  function apply() {
+    settings.fontSize = Math.min(largest, Math.max(smallest, Number(settings.fontSize) || standardSize));
+    term.options.fontSize = settings.fontSize;
+    term.options.theme = settings.contrast ? HulgorWeb.contrastTheme : HulgorWeb.standardTheme;
+    term.options.screenReaderMode = Boolean(settings.screenReader);
+    HulgorWeb.plain = Boolean(settings.screenReader);
+    document.body.classList.toggle('contrast', Boolean(settings.contrast));
+    document.getElementById('contrast').checked = Boolean(settings.contrast);
+    document.getElementById('reader').checked = Boolean(settings.screenReader);
+    fit.fit();
+  }
+  function change(update) {
+    update();
+    apply();
+    keep();
+    term.focus();  // the keys go on to the game
+  }
+  document.getElementById('larger').addEventListener('click', () => change(() => { settings.fontSize += step; }));
+  document.getElementById('smaller').addEventListener('click', () => change(() => { settings.fontSize -= step; }));
+  document.getElementById('reset').addEventListener('click', () => change(() => { settings.fontSize = standardSize; }));
+  document.getElementById('contrast').addEventListener('change', (event) => {
+    change(() => { settings.contrast = event.target.checked; });
+  });
+  document.getElementById('reader').addEventListener('change', (event) => {
+    change(() => { settings.screenReader = event.target.checked; });
+  });
+  apply();
+})();
