@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build (and, with --tests,
 # to run every test and the Windows cross build; with --wine, to build the
-# Windows game and play it under Wine; with --web, to build the browser
+# Windows game and play it under Wine; with --release, to build every
+# release; with --web, to build the browser
 # version, and with --web-test, to test it in headless Chromium; with
 # --only PACKAGE..., just those packages, for the scripts that need one
 # tool more). Installs only what is missing; uses sudo when not run as root.
@@ -15,6 +16,10 @@ elif [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev g++-mingw-w64-x86-64-posix)
 elif [[ "${1:-}" == "--wine" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 tmux python3)
+elif [[ "${1:-}" == "--release" ]]; then
+  # Every release build: the Debian package, the Windows zip, the web zip.
+  packages+=(dpkg-dev fakeroot zip g++-mingw-w64-x86-64-posix emscripten)
+  if ! command -v npm >/dev/null; then packages+=(npm); fi
 elif [[ "${1:-}" == "--web" || "${1:-}" == "--web-test" ]]; then
   # emscripten builds the browser version; npm installs its terminal (xterm.js).
   # A Node.js that brings its own npm (NodeSource) needs no Debian npm.

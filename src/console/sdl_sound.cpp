@@ -10,6 +10,7 @@
 // device keeps SDL mixing silence); the next sound opens it anew. At exit
 // the thread closes the device.
 #include "console/console.h"
+#include "console/sound_file.h"
 #include "console/sdl_sound.h"
 
 #include <SDL.h>
@@ -261,9 +262,16 @@ std::optional<std::vector<char>> readWave(const std::string& fileName) {
 
 }  // namespace
 
+// The folder an installed game's sounds are in, when the build names one.
+#ifdef HULGOR_DATA_DIR
+const std::filesystem::path InstalledSounds = HULGOR_DATA_DIR;
+#else
+const std::filesystem::path InstalledSounds;
+#endif
+
 void playSound(const std::string& fileName) {
     std::cout.flush();
-    std::optional<std::vector<char>> bytes = readWave(fileName);
+    std::optional<std::vector<char>> bytes = readWave(soundFile(fileName, InstalledSounds).string());
     Player& p = player();
     std::unique_lock guard(p.lock);
     if (!bytes || p.device == Device::Failed) {

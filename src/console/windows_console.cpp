@@ -5,6 +5,7 @@
 #include "console/display_options.h"
 #include "console/line_wrap.h"
 #include "console/pause.h"
+#include "console/sound_file.h"
 #include "console/transcript.h"
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <streambuf>
 #include <locale>
@@ -287,13 +289,21 @@ void pauseMs(std::int64_t milliseconds) {
         [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); });
 }
 
-void playSound(const std::string& fileName) {
-    // Sound names are plain ASCII, so each byte maps to one UTF-16 unit.
-    std::wstring wideName;
-    wideName.reserve(fileName.size());
-    for (char byte : fileName) {
-        wideName.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
+// The folder of hulgor.exe: the sounds unpacked beside it are found from
+// any working folder.
+static std::filesystem::path exeFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
+        path.resize(path.size() * 2);
     }
+    path.resize(length);
+    return length == 0 ? std::filesystem::path() : std::filesystem::path(path).parent_path();
+}
+
+void playSound(const std::string& fileName) {
+    static const std::filesystem::path installed = exeFolder();
+    const std::wstring wideName = soundFile(fileName, installed).wstring();
 
     // PlaySoundW reports success for a file that is not there (and plays the
     // system's default sound instead), so a missing file is caught first.
