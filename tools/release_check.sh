@@ -32,7 +32,7 @@ lintian --tag-display-limit 0 "dist/$deb" 2>&1 | grep -v 'running with root priv
 source tools/fresh_root.sh
 in_root() {
   setsid chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin /bin/bash -c "$1" </dev/null
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/local/games:/usr/games /bin/bash -c "$1" </dev/null
 }
 echo "== apt install ./$deb on a fresh Debian"
 cp "dist/$deb" "$root/tmp/"
