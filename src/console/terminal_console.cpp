@@ -73,6 +73,7 @@ std::size_t windowHeight() {
 // Keys that were typed before the paging prompt appeared: they belong to the
 // story's next reads, which take them first.
 std::string typedAhead;
+std::size_t typedAheadTaken = 0;  // bytes of it already read
 constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
 
 int openControllingTerminal(termios& mode) {
@@ -86,9 +87,9 @@ int openControllingTerminal(termios& mode) {
 
 // Reads one byte, a key typed ahead first; false at the end of input or on an error.
 bool readByte(int fd, char& byte) {
-    if (!typedAhead.empty() && fd == terminal().tty) {
-        byte = typedAhead.front();
-        typedAhead.erase(0, 1);
+    if (typedAheadTaken < typedAhead.size() && fd == terminal().tty) {
+        byte = typedAhead[typedAheadTaken++];
+        if (typedAheadTaken == typedAhead.size()) typedAhead.clear(), typedAheadTaken = 0;
         return true;
     }
     for (;;) {
@@ -119,8 +120,10 @@ void showMore() {
     const std::string_view prompt = morePromptFor(windowWidth());
     writeAll(STDOUT_FILENO, prompt);
     std::string kept = std::exchange(typedAhead, {}), key;
+    const std::size_t taken = std::exchange(typedAheadTaken, 0);
     readKey(t.tty, key);
     typedAhead = std::move(kept);
+    typedAheadTaken = taken;
     writeAll(STDOUT_FILENO, "\r" + std::string(prompt.size(), ' ') + "\r");
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }
@@ -178,7 +181,8 @@ bool readKey(int fd, std::string& key) {
     key += byte;
     while (keyLength(key) == 0) {
         pollfd waiting{fd, POLLIN, 0};
-        if ((typedAhead.empty() && ::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0) || !readByte(fd, byte)) break;
+        const bool keysAhead = typedAheadTaken < typedAhead.size();
+        if ((!keysAhead && ::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0) || !readByte(fd, byte)) break;
         key += byte;
     }
     return true;
