@@ -91,6 +91,7 @@ struct Checker {
     std::optional<std::string> typed;            // by the last answer
     std::string lastLine;                        // the line the game reads from now
     std::size_t deathsChecked = 0;               // transcript checked for deaths up to here
+    std::size_t speechChecked = 0;               // colour events checked up to here
 
     // At a wait, or at the end (no wait); `shown` was printed since the last answer.
     void check(std::optional<Wait> wait, const std::string& shown, std::vector<std::string>& broken) {
@@ -111,17 +112,18 @@ struct Checker {
         // Nothing printed can drive the terminal, whatever the player typed or
         // the files held: only text, line ends and the console's own events.
         if (auto unsafe = unsafeOutput(shown)) broken.push_back("invariant: the output holds " + *unsafe);
-        // Speech never runs on into narration: the next colour (a capital after
-        // the brace) is the normal one, or a banner line in green or red capitals.
-        static const std::regex banner("\n\\{(Green|Red)\\}[A-Z ]{4}.*");
-        for (auto at = shown.find("{Yellow}"); at != std::string::npos; at = shown.find("{Yellow}", at + 1)) {
-            auto next = shown.find('{', at + 8);
-            while (next != std::string::npos && !std::isupper(static_cast<unsigned char>(shown[next + 1]))) {
-                next = shown.find('{', next + 1);
-            }
-            std::string after = next == std::string::npos ? "" : shown.substr(next - 1, 14);
-            if (!after.empty() && after.compare(1, 8, "{Normal}") != 0 && !std::regex_match(after, banner)) {
-                broken.push_back("invariant: a spoken line runs on in " + after.substr(1));
+        // Speech never runs on into narration: the colour set after the
+        // speech colour is the normal one, or a banner line in green or red
+        // capitals ("DEINE BEZIEHUNG ...", "DU BIST TOT.").
+        static const std::regex banner("\\{(Green|Red)\\}[A-Z ]{4}");
+        const auto& colours = scripted::script().colourEvents;
+        for (; speechChecked + 1 < colours.size(); ++speechChecked) {
+            if (colours[speechChecked].second != "Yellow") continue;
+            const auto& [at, next] = colours[speechChecked + 1];
+            const bool isBanner =
+                at > 0 && all[at - 1] == '\n' && std::regex_match(all.substr(at, next.size() + 6), banner);
+            if (next != "Normal" && !isBanner) {
+                broken.push_back("invariant: a spoken line runs on in " + next + ": " + all.substr(at, 40));
             }
         }
         if (wait && scripted::script().colour == "Yellow") {

@@ -124,6 +124,7 @@ void setTextColour(TextColour colour) {
     static const std::map<TextColour, std::string> names{{TextColour::Golden, "Golden"}, {TextColour::Normal, "Normal"},
         {TextColour::Green, "Green"}, {TextColour::Red, "Red"}, {TextColour::Yellow, "Yellow"}};
     current.colour = names.at(colour);
+    if (current.keepTranscript) current.colourEvents.emplace_back(current.transcript.size(), current.colour);
     event(current.colour);
 }
 

@@ -14,6 +14,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct ProgramQuit {};
 
@@ -23,6 +25,9 @@ struct ConsoleScript {
     std::string transcript;                  // standard output and console events
     std::string errors;                      // standard error
     std::string colour = "console default";  // the colour in force
+    // Each colour set, and where in the transcript: what the player typed
+    // can look like a colour event there, but never lands in this list.
+    std::vector<std::pair<std::size_t, std::string>> colourEvents;
     std::set<std::string> missingSounds;     // sound files that fail to play
     bool hasConsoleWindow = true;
     bool keepTranscript = true;              // false: standard output is dropped
