@@ -11,8 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-version=$(sed -n 's/.*GameVersion = "ALPHA \([0-9][0-9.]*\)".*/\1/p' src/frontend/version.h)
-[[ -n $version ]] || { echo "no version in src/frontend/version.h" >&2; exit 1; }
+version=$(bash tools/version.sh)
 echo "== Hulgor $version"
 bash tools/setup.sh --release
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}

@@ -17,7 +17,7 @@ fail() {
   exit 1
 }
 cd "$(dirname "$0")/.."
-version=$(sed -n 's/.*GameVersion = "ALPHA \([0-9][0-9.]*\)".*/\1/p' src/frontend/version.h)
+version=$(bash tools/version.sh)
 deb=hulgor_${version}_amd64.deb
 for file in "$deb" "hulgor-$version-windows.zip" "hulgor-$version-web.zip" "hulgor-$version.tar.gz" SHA256SUMS; do
   [[ -f dist/$file ]] || fail "dist/$file is missing: run bash tools/release.sh first"
@@ -66,14 +66,11 @@ done <"$scratch/files"
 
 echo "== the Windows zip under Wine, from another folder"
 bash tools/setup.sh --wine
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="${HULGOR_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/hulgor-wine}"
-unset DISPLAY WAYLAND_DISPLAY
-[[ -f $WINEPREFIX/system.reg ]] || { /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1; /usr/lib/wine/wineserver64 -w; }
+source tools/wine_env.sh
 unzip -q "dist/hulgor-$version-windows.zip" -d "$scratch/windows"
 mkdir "$scratch/windows-play"
 (cd "$scratch/windows-play" && printf "$complete" |
-  timeout 300 /usr/lib/wine/wine64 "$scratch/windows/hulgor-$version/hulgor.exe" >out.txt 2>err.txt) ||
+  timeout 300 "$wine" "$scratch/windows/hulgor-$version/hulgor.exe" >out.txt 2>err.txt) ||
   fail "hulgor.exe ended with status $?"
 /usr/lib/wine/wineserver64 -w
 tr -d '\r' <"$scratch/windows-play/out.txt" | grep -q 'Aktuell endet die Reise hier.' ||

@@ -37,24 +37,10 @@ for dll in $dlls; do
   esac
 done
 
-# Wine without a display: no window, no console window for the game.
-unset DISPLAY WAYLAND_DISPLAY
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko install prompts
-export WINEPREFIX="${HULGOR_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/hulgor-wine}"
-wine=/usr/lib/wine/wine64
+source tools/wine_env.sh
 work=$(mktemp -d /tmp/hulgor-windows-run.XXXXXX)
 passed=0
 trap 'if [[ $passed == 1 ]]; then rm -rf "$work"; else echo "Kept $work for inspection" >&2; fi' EXIT
-
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-  echo "== Creating the Wine prefix $WINEPREFIX"
-  start=$SECONDS
-  mkdir -p "$WINEPREFIX"
-  "$wine" wineboot --init >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
-  /usr/lib/wine/wineserver64 -w
-  echo "Wine prefix ready after $((SECONDS - start)) s"
-fi
 
 failures=0
 fail() {

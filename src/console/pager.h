@@ -17,6 +17,14 @@ inline std::string_view morePromptFor(std::size_t columns) {
     return columns > MorePrompt.size() ? MorePrompt : ShortMorePrompt;
 }
 
+// What erases a prompt from its row again, without escape sequences, so
+// that plain text stays plain: back to the row's start, blanks, back again.
+inline std::string promptEraser(std::string_view prompt) {
+    std::string eraser(prompt.size() + 2, ' ');
+    eraser.front() = eraser.back() = '\r';
+    return eraser;
+}
+
 class Pager {
 public:
     // The window's height in rows; below 2 (or unknown: 0) nothing is held.

@@ -57,18 +57,15 @@ void restoreAtExit() {
     restoreTerminal();
 }
 
-// The terminal window's width in columns, asked anew for every line so a
-// resized window is honoured; 0 (no wrapping) when it cannot be told.
-std::size_t windowWidth() {
+// The terminal window's size, asked anew for every line so a resized window
+// is honoured; 0 columns and rows (no wrapping, no paging) when it cannot be
+// told.
+winsize windowSize() {
     winsize size{};
-    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size : winsize{};
 }
-
-// The window's height in rows, asked anew at every line end; 0 when unknown.
-std::size_t windowHeight() {
-    winsize size{};
-    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_row : 0;
-}
+std::size_t windowWidth() { return windowSize().ws_col; }
+std::size_t windowHeight() { return windowSize().ws_row; }
 
 // Keys that were typed before the paging prompt appeared: they belong to the
 // story's next reads, which take them first.
@@ -124,7 +121,7 @@ void showMore() {
     readKey(t.tty, key);
     typedAhead = std::move(kept);
     typedAheadTaken = taken;
-    writeAll(STDOUT_FILENO, "\r" + std::string(prompt.size(), ' ') + "\r");
+    writeAll(STDOUT_FILENO, promptEraser(prompt));
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }
 

@@ -79,6 +79,11 @@ private:
     std::array<char, 1024> line_{};
 };
 
+// The page's screen-reader setting is the game's plain mode: read at the
+// start, and again after each key or line, so that a switch on the page
+// holds from the player's next answer on.
+void followPageSettings() { displayOptions().plain = webPlainMode() != 0; }
+
 struct Page {
     PageOutput output;
     PageInput input;
@@ -94,15 +99,11 @@ Page& page() {
         std::cout.rdbuf(&p->output);
         std::cin.rdbuf(&p->input);
         p->wrap = &installLineWrap(std::cout, [] { return static_cast<std::size_t>(webColumns()); }).wrap();
-        displayOptions().plain = webPlainMode() != 0;
+        followPageSettings();
         return p;
     }();
     return *instance;
 }
-
-// The page's screen-reader setting is the game's plain mode; switched on the
-// page, it holds from the player's next key or line on.
-void followPageSettings() { displayOptions().plain = webPlainMode() != 0; }
 
 // Set up before main, so that no text can bypass the terminal.
 const bool pageReady = (page(), true);

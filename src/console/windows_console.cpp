@@ -89,11 +89,17 @@ CONSOLE_SCREEN_BUFFER_INFO windowInfo() {
     return info;
 }
 
+// The console's keyboard, whatever standard input is redirected to; a
+// process started without a console (piped, detached) has none.
+HANDLE openConsoleInput() {
+    return CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+}
+
 // Waits for a key pressed from now on: the keys typed before are set aside
 // and put back afterwards, in their order, for the game's next reads.
 void waitForFreshKey() {
-    HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
+    HANDLE input = openConsoleInput();
     if (input == INVALID_HANDLE_VALUE) return;
     DWORD count = 0, got = 0;
     std::vector<INPUT_RECORD> typed;
@@ -112,19 +118,17 @@ void waitForFreshKey() {
 // The paging prompt in the normal colour, erased after the key; the colour
 // in force is set again.
 void showMore() {
-    const WORD attributes = windowInfo().wAttributes;
+    const CONSOLE_SCREEN_BUFFER_INFO window = windowInfo();
     HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
     if (coloursShown()) SetConsoleTextAttribute(output, static_cast<WORD>(TextColour::Normal));
-    const CONSOLE_SCREEN_BUFFER_INFO window = windowInfo();
     const std::string_view prompt = morePromptFor(static_cast<std::size_t>(window.srWindow.Right - window.srWindow.Left));
     std::fwrite(prompt.data(), 1, prompt.size(), stdout);
     std::fflush(stdout);
     waitForFreshKey();
-    std::string erase(prompt.size() + 2, ' ');
-    erase.front() = erase.back() = '\r';
+    const std::string erase = promptEraser(prompt);
     std::fwrite(erase.data(), 1, erase.size(), stdout);
     std::fflush(stdout);
-    SetConsoleTextAttribute(output, attributes);
+    SetConsoleTextAttribute(output, window.wAttributes);
 }
 
 // On a console window text is wrapped at blanks to the window's width and
@@ -137,15 +141,24 @@ LineWrapBuffer* const consoleWrap = []() -> LineWrapBuffer* {
     if (!isConsole(STD_OUTPUT_HANDLE)) return nullptr;
     std::cout.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_OUTPUT_HANDLE)));
     auto width = []() -> std::size_t {
-        int columns = windowInfo().srWindow.Right - windowInfo().srWindow.Left + 1;
+        const SMALL_RECT window = windowInfo().srWindow;
+        int columns = window.Right - window.Left + 1;
         return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
     };
     auto height = []() -> std::size_t {
-        int rows = windowInfo().srWindow.Bottom - windowInfo().srWindow.Top + 1;
+        const SMALL_RECT window = windowInfo().srWindow;
+        int rows = window.Bottom - window.Top + 1;
         return rows > 0 ? static_cast<std::size_t>(rows) : 0;
     };
     return &installLineWrap(std::cout, width, height, showMore);
 }();
+
+// The cursor is in the first column and the player has read the screen (it
+// was cleared, or a line was entered).
+void startLineAfresh() {
+    consoleWrap->wrap().lineStarted();
+    consoleWrap->pager()->seen();
+}
 }  // namespace
 
 void enterFullScreen() {
@@ -242,10 +255,7 @@ void clearScreen() {
     DWORD written = 0;
     WriteConsoleW(output, lineEnds.data(), rows, &written, nullptr);
     SetConsoleCursorPosition(output, COORD{0, windowInfo().srWindow.Top});
-    {
-        consoleWrap->wrap().lineStarted();
-        consoleWrap->pager()->seen();
-    }
+    startLineAfresh();
 }
 
 namespace {
@@ -253,9 +263,7 @@ namespace {
 // CONIN$, whatever standard input is redirected to; a process started
 // without a console (piped, detached) has none.
 bool hasConsoleKeyboard() {
-    HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
+    HANDLE input = openConsoleInput();
     if (input == INVALID_HANDLE_VALUE) return false;
     DWORD mode = 0;
     const bool console = GetConsoleMode(input, &mode) != 0;
@@ -329,8 +337,5 @@ void beginLineInput() {}
 
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
-    if (consoleWrap != nullptr) {
-        consoleWrap->wrap().lineStarted();
-        consoleWrap->pager()->seen();
-    }
+    if (consoleWrap != nullptr) startLineAfresh();
 }
