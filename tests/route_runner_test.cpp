@@ -54,9 +54,11 @@ const std::map<std::string, char> Keywords{
     {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'}, {"missing-sound", 'w'},
     {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='},
     {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'},
-    {"mode", '='}, {"files", 'a'}, {"plain", 'n'}};
+    {"mode", '='}, {"files", 'a'}, {"plain", 'n'},
+    {"window", 'w'}};
 const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound",
-                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock", "plain"};
+                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock", "plain",
+                                      "window"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -294,6 +296,13 @@ public:
     }
 
 private:
+    // "COLUMNSxROWS": the window the console lays text out in.
+    static void setWindow(const std::string& size) {
+        std::size_t rows = size.find('x');
+        if (rows == std::string::npos) throw std::invalid_argument("a window reads COLUMNSxROWS");
+        scripted::script().window = {std::stoul(size.substr(0, rows)), std::stoul(size.substr(rows + 1))};
+    }
+
     // Sets up the working folder and the console from the lines before the
     // first action; false when the route cannot be played as written.
     bool setUp() {
@@ -312,6 +321,7 @@ private:
                 else if (keyword == "set") setField(line.first, line.second);
                 else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
                 else if (keyword == "plain") displayOptions().plain = true;
+                else if (keyword == "window") setWindow(line.first);
                 else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
                 else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
                 else if (keyword == "dir") fs::create_directory(line.first);

@@ -5,6 +5,7 @@
 // (tests/support/scripted_console.cpp).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,3 +35,12 @@ void playSound(const std::string& fileName);
 // keys typed during pauses are neither echoed nor lost.
 void beginLineInput();
 void endLineInput();
+
+// The window that text is laid out in: the columns lines are wrapped to and
+// the rows the pager holds. 0 where nothing is wrapped or paged (a file, a
+// pipe, a page that scrolls).
+struct WindowSize {
+    std::size_t columns = 0;
+    std::size_t rows = 0;
+};
+WindowSize windowSize();

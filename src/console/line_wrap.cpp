@@ -196,6 +196,15 @@ void LineWrap::emit(std::string_view bytes, std::size_t columns) {
     column_ += columns;
 }
 
+std::size_t rowsTaken(std::string_view line, std::size_t width) {
+    std::size_t rows = 1;
+    LineWrap wrap([width] { return width; },
+                  [&rows](std::string_view bytes) { rows += static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')); });
+    wrap.write(line);
+    wrap.flush();
+    return rows;
+}
+
 LineWrapBuffer::LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height,
                                Pager::More more)
     : target_(target),

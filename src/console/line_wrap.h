@@ -28,6 +28,8 @@ public:
     // The cursor went back to the first column outside this filter (the
     // player's Enter was echoed, the screen was cleared).
     void lineStarted();
+    // The width lines are wrapped to now; 0: not wrapped.
+    std::size_t width() const { return widthOf_(); }
 
 private:
     void layout(std::string_view line);
@@ -46,6 +48,10 @@ private:
     enum class Escape { None, Started, Csi } escape_ = Escape::None;
     std::size_t escapeStart_ = 0;  // where in held_ the current sequence began
 };
+
+// How many screen rows `line` (no line end in it) takes at `width` columns,
+// laid out as a LineWrap lays it out; 1 for an empty line or no width.
+std::size_t rowsTaken(std::string_view line, std::size_t width);
 
 // A stream buffer that sends everything through a LineWrap into `target`,
 // and through a Pager when given the window's height and a key wait.

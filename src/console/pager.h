@@ -45,6 +45,8 @@ public:
     void flush();
     // The player pressed a key or entered a line: what is on screen is read.
     void seen();
+    // The window's height in rows now.
+    std::size_t height() const { return heightOf_(); }
 
 private:
     void lineEnd();

@@ -248,6 +248,11 @@ void quitProgram() {
     std::exit(0);
 }
 
+WindowSize windowSize() {
+    const Terminal& t = terminal();
+    return {t.wrap != nullptr ? t.wrap->width() : 0, t.pager != nullptr ? t.pager->height() : 0};
+}
+
 // The terminal stays in the game's own mode while a line is read: the line
 // editor echoes, so nothing needs switching here.
 void beginLineInput() { std::cout.flush(); }

@@ -153,6 +153,9 @@ void quitProgram() {
     for (;;) webFinish();
 }
 
+// The page's terminal scrolls back: nothing is held for the player to read.
+WindowSize windowSize() { return {page().wrap->width(), 0}; }
+
 void beginLineInput() { std::cout.flush(); }
 
 void endLineInput() {

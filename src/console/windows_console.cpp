@@ -333,6 +333,11 @@ void quitProgram() {
 // The Windows console echoes and edits typed lines on its own while standard
 // input is read, and _getch takes keys without echo, so there is no keyboard
 // mode to switch around a line read.
+WindowSize windowSize() {
+    if (consoleWrap == nullptr) return {};
+    return {consoleWrap->wrap().width(), consoleWrap->pager()->height()};
+}
+
 void beginLineInput() {}
 
 void endLineInput() {

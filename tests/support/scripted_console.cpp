@@ -117,6 +117,8 @@ void setGermanLocale() {
 }
 void clearScreen() { event("clear"); }
 void pauseMs(std::int64_t milliseconds) { event("pause " + std::to_string(milliseconds)); }
+WindowSize windowSize() { return current.window; }
+
 void beginLineInput() { ++current.lineInputDepth; }
 void endLineInput() { --current.lineInputDepth; }
 

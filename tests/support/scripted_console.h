@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "console/console.h"
+
 struct ProgramQuit {};
 
 namespace scripted {
@@ -30,6 +32,7 @@ struct ConsoleScript {
     std::vector<std::pair<std::size_t, std::string>> colourEvents;
     std::set<std::string> missingSounds;     // sound files that fail to play
     bool hasConsoleWindow = true;
+    WindowSize window;                       // columns and rows; 0: output to a file or pipe
     bool keepTranscript = true;              // false: standard output is dropped
     std::size_t transcriptLimit = 64 << 20;  // guards against run-away loops
     int lineInputDepth = 0;                  // begin/endLineInput balance
