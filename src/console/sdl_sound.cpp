@@ -11,7 +11,7 @@
 // the thread closes the device.
 #include "console/console.h"
 #include "console/sound_file.h"
-#include "console/sdl_sound.h"
+#include "console/sound_player.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -121,7 +121,7 @@ bool openDevice() {
     sdl.setLogOutput(ignoreSdlLog, nullptr);
     sdl.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the console owns the signals
     sdl.setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Hulgor");
-    if (sdl.initSubSystem(SDL_INIT_AUDIO) != 0 || sdl.openAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (sdl.initSubSystem(SDL_INIT_AUDIO) != 0 || sdl.openAudio(SoundDeviceRate, AUDIO_S16SYS, 2, 1024) != 0) {
         sdl.quit();  // also frees the hints
         return false;
     }
@@ -157,6 +157,7 @@ struct Player {
     bool busy = false;   // the thread is starting a sound
     bool deviceOpen = false;
     bool quitting = false;
+    bool closed = false;  // the thread has closed the device and ends
     std::string current;  // the sound started last
     std::thread thread;
 };
@@ -223,24 +224,19 @@ void soundThread(Player& p) {
     p.deviceOpen = false;
     guard.unlock();
     if (open) closeDevice(chunk);
+    guard.lock();
+    p.closed = true;
+    p.settled.notify_all();
 }
 
-// Runs at every normal end of the process (quit, end of the game, exit).
-void closeSound() {
-    Player& p = player();
-    {
-        std::lock_guard guard(p.lock);
-        p.quitting = true;
-    }
-    p.wake.notify_one();
-    if (p.thread.joinable()) p.thread.join();
-}
+// How long the end of the game waits for the sound thread to close the
+// device; a thread still busy with a sound is left to the end of the process.
+constexpr std::chrono::milliseconds ClosingWait{200};
 
-// The whole file, if it is a regular file of sensible size that can be read
-// and looks like a RIFF/WAVE file. A FIFO or a link to a device would block
-// or never end, so only regular files are opened.
+// The whole file, if it is a regular file the game plays (playableWave). A
+// FIFO or a link to a device would block or never end, so only regular files
+// are opened, and no more than the bound is ever read.
 std::optional<std::vector<char>> readWave(const std::string& fileName) {
-    constexpr std::size_t MaxWaveBytes = 64 << 20;
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) return std::nullopt;
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
@@ -248,15 +244,12 @@ std::optional<std::vector<char>> readWave(const std::string& fileName) {
     std::vector<char> bytes;
     char buffer[65536];
     std::size_t got = 0;
-    while (bytes.size() <= MaxWaveBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    while (bytes.size() <= MaxSoundFileBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         bytes.insert(bytes.end(), buffer, buffer + got);
     }
-    const bool readWhole = std::ferror(file) == 0 && bytes.size() <= MaxWaveBytes;
+    const bool readWhole = std::ferror(file) == 0;
     std::fclose(file);
-    const std::string_view head(bytes.data(), std::min<std::size_t>(bytes.size(), 12));
-    if (!readWhole || head.size() < 12 || !head.starts_with("RIFF") || head.substr(8) != "WAVE") {
-        return std::nullopt;
-    }
+    if (!readWhole || !playableWave(std::string_view(bytes.data(), bytes.size()))) return std::nullopt;
     return bytes;
 }
 
@@ -293,9 +286,22 @@ void playSound(const std::string& fileName) {
             return;
         }
         p.device = Device::Opening;
-        std::atexit(closeSound);
     }
     p.wake.notify_one();
+}
+
+void stopSoundAtExit() {
+    Player& p = player();
+    std::unique_lock guard(p.lock);
+    if (!p.thread.joinable()) return;
+    p.quitting = true;
+    p.wake.notify_one();
+    if (p.settled.wait_for(guard, ClosingWait, [&] { return p.closed; })) {
+        guard.unlock();
+        p.thread.join();
+    } else {
+        p.thread.detach();  // still converting a sound: the end of the process ends it
+    }
 }
 
 std::string soundNowPlaying() {

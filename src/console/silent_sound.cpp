@@ -4,8 +4,11 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/sound_player.h"
 
 void playSound(const std::string&) {
     std::cout.flush();
     std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
 }
+
+void stopSoundAtExit() {}

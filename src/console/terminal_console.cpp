@@ -20,6 +20,7 @@
 #include "console/line_wrap.h"
 #include "console/pager.h"
 #include "console/pause.h"
+#include "console/sound_player.h"
 #include "console/terminal.h"
 #include "console/terminal_keys.h"
 
@@ -52,9 +53,11 @@ void makeInputBlocking(Terminal& t) {
     ::fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK);
 }
 
+// The terminal first: nothing the sound thread does may keep it raw.
 void restoreAtExit() {
     std::cout.flush();
     restoreTerminal();
+    stopSoundAtExit();
 }
 
 // The terminal window's size, asked anew for every line so a resized window
