@@ -4,8 +4,10 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/display_options.h"
 
 void playSound(const std::string&) {
+    if (!displayOptions().sound) return;
     std::cout.flush();
     std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
 }

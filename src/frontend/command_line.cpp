@@ -12,6 +12,7 @@ const std::string_view HelpText =
     "  --transcript DATEI  alles, was das Spiel zeigt und du eingibst, ohne\n"
     "                      Steuerzeichen an DATEI anhängen\n"
     "  --fast              Pausen und Ladeanimation ohne Warten\n"
+    "  --no-sound          keine Klänge abspielen und keine Fehler dazu melden\n"
     "  --help              diese Hilfe\n"
     "  --version           die Version\n"
     "\n"
@@ -36,6 +37,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
             line.display.plain = true;
         } else if (argument == "--fast") {
             line.display.fast = true;
+        } else if (argument == "--no-sound") {
+            line.display.sound = false;
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
         } else if (argument == "--version") {

@@ -565,6 +565,26 @@ TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
     }
 }
 
+// With every sound file missing, each sound gives its error line on
+// standard error; --no-sound plays none and reports none, and saves the same.
+TEST(RealBinary, NoSoundReportsNoMissingSound) {
+    const std::string soundError = "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent ? "--no-sound" : "with sound");
+        WorkFolder folder("hulgor-e2e");
+        EXPECT_EQ(runWithoutTerminal(silent ? std::vector<std::string>{"--no-sound"} : std::vector<std::string>{},
+                                     "1\nKai\n200\n"),
+                  0);
+        const std::string errors = fileBytes("err.txt");
+        std::size_t lines = 0;
+        for (std::size_t at = errors.find(soundError); at != std::string::npos; at = errors.find(soundError, at + 1)) {
+            ++lines;
+        }
+        EXPECT_EQ(lines, silent ? 0u : 2u) << errors;  // intro.wav and 719.wav
+        EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+    }
+}
+
 // --help, --version and an unknown option, with no terminal: what each
 // prints where, and the exit status.
 TEST(RealBinary, HelpVersionAndUnknownOptions) {
