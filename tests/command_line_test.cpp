@@ -12,23 +12,25 @@ TEST(CommandLine, OptionsAndEnvironment) {
         std::vector<std::string_view> arguments;
         const char *term, *noColour;
         Action action;
-        bool plain, colours, fast;
+        bool plain, colours, fast, sound;
         std::string transcript, refusal;
     };
     const std::string more = "\nMit --help siehst du alle Optionen.\n";
     const std::vector<Case> cases{
-        {{}, "xterm-256color", nullptr, Action::Play, false, true, false, "", ""},
-        {{"--plain", "--fast"}, nullptr, nullptr, Action::Play, true, true, true, "", ""},
-        {{}, "dumb", nullptr, Action::Play, true, true, false, "", ""},
-        {{}, "xterm", "1", Action::Play, false, false, false, "", ""},
-        {{}, "xterm", "", Action::Play, false, true, false, "", ""},  // empty: not set
-        {{"--transcript", "mit schrift.txt"}, nullptr, nullptr, Action::Play, false, true, false, "mit schrift.txt", ""},
-        {{"--transcript=log.txt"}, nullptr, nullptr, Action::Play, false, true, false, "log.txt", ""},
-        {{"--version", "--help"}, nullptr, nullptr, Action::Help, false, true, false, "", ""},
-        {{"--version"}, nullptr, nullptr, Action::Version, false, true, false, "", ""},
-        {{"--transcript"}, nullptr, nullptr, Action::Refuse, false, true, false, "",
+        {{}, "xterm-256color", nullptr, Action::Play, false, true, false, true, "", ""},
+        {{"--plain", "--fast"}, nullptr, nullptr, Action::Play, true, true, true, true, "", ""},
+        {{"--no-sound"}, nullptr, nullptr, Action::Play, false, true, false, false, "", ""},
+        {{}, "dumb", nullptr, Action::Play, true, true, false, true, "", ""},
+        {{}, "xterm", "1", Action::Play, false, false, false, true, "", ""},
+        {{}, "xterm", "", Action::Play, false, true, false, true, "", ""},  // empty: not set
+        {{"--transcript", "mit schrift.txt"}, nullptr, nullptr, Action::Play, false, true, false, true,
+         "mit schrift.txt", ""},
+        {{"--transcript=log.txt"}, nullptr, nullptr, Action::Play, false, true, false, true, "log.txt", ""},
+        {{"--version", "--help"}, nullptr, nullptr, Action::Help, false, true, false, true, "", ""},
+        {{"--version"}, nullptr, nullptr, Action::Version, false, true, false, true, "", ""},
+        {{"--transcript"}, nullptr, nullptr, Action::Refuse, false, true, false, true, "",
          "hulgor: --transcript braucht einen Dateinamen." + more},
-        {{"--fast", "-x"}, nullptr, nullptr, Action::Refuse, false, true, true, "",
+        {{"--fast", "-x"}, nullptr, nullptr, Action::Refuse, false, true, true, true, "",
          "hulgor: unbekannte Option „-x“." + more},
     };
     for (const Case& c : cases) {
@@ -38,6 +40,7 @@ TEST(CommandLine, OptionsAndEnvironment) {
         EXPECT_EQ(line.display.plain, c.plain);
         EXPECT_EQ(line.display.colours, c.colours);
         EXPECT_EQ(line.display.fast, c.fast);
+        EXPECT_EQ(line.display.sound, c.sound);
         EXPECT_EQ(line.transcript, c.transcript);
         EXPECT_EQ(line.refusal, c.refusal);
     }

@@ -196,12 +196,12 @@ def check_settings(driver, page, base):
     """Text size, high contrast and the screen-reader mode, each by keyboard,
     each measured, each kept across a reload."""
     page.open(base + "?fast")
-    labels = {"larger": "Schrift größer", "smaller": "Schrift kleiner", "reset": "Normale Schrift",
+    labels = {"larger": "Schrift größer", "smaller": "Schrift kleiner", "reset": "Normale Schriftgröße",
               "download": "Spielstand herunterladen"}
     for element_id, label in labels.items():
         check(driver.find_element(By.ID, element_id).text == label, f"the button reads {label!r}")
     for element_id, label in {"contrast": "Hoher Kontrast", "reader": "Screenreader-Modus",
-                              "upload": "Spielstand laden"}.items():
+                              "upload": "Spielstand hochladen"}.items():
         shown = driver.find_element(By.CSS_SELECTOR, f"label[for={element_id}]")
         check(shown.is_displayed() and shown.text == label, f"#{element_id} is labelled {label!r}")
     check(font_pixels(driver) == 18, f"the text starts at 18 px ({font_pixels(driver)})")

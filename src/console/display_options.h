@@ -1,5 +1,6 @@
 // How the game shows itself, as the player chose at start: plain text for
-// screen readers, colours off, pauses skipped. Every console honours these.
+// screen readers, colours off, pauses skipped, no sound. Every console
+// honours these.
 #pragma once
 
 #include <string_view>
@@ -11,6 +12,7 @@ struct DisplayOptions {
     bool plain = false;
     bool colours = true;  // off alone (NO_COLOR): clearing stays
     bool fast = false;    // pauses and the loading animation pass at once
+    bool sound = true;    // off (--no-sound): no sound is played, and none reported as failed
 };
 
 DisplayOptions& displayOptions();

@@ -10,6 +10,7 @@
 // device keeps SDL mixing silence); the next sound opens it anew. At exit
 // the thread closes the device.
 #include "console/console.h"
+#include "console/display_options.h"
 #include "console/sound_file.h"
 #include "console/sound_player.h"
 
@@ -263,6 +264,7 @@ const std::filesystem::path InstalledSounds;
 #endif
 
 void playSound(const std::string& fileName) {
+    if (!displayOptions().sound) return;  // nothing loaded, nothing opened
     std::cout.flush();
     std::optional<std::vector<char>> bytes = readWave(soundFile(fileName, InstalledSounds).string());
     Player& p = player();

@@ -4,9 +4,11 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/display_options.h"
 #include "console/sound_player.h"
 
 void playSound(const std::string&) {
+    if (!displayOptions().sound) return;
     std::cout.flush();
     std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
 }

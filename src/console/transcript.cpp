@@ -58,27 +58,57 @@ private:
     std::string sequence_;
 };
 
-// Standard input on its way to the game, copied as it is read.
+// Standard input on its way to the game. A typed line goes to the
+// transcript whole as soon as the game starts reading it, so it stands
+// before whatever the game answers (a number read that fails at the first
+// letter has taken only that letter). The line is read ahead into a buffer
+// of at most TypedLineLimit bytes: of a longer line the transcript keeps
+// that start with a line end, and the rest passes through the same buffer
+// uncopied.
 class TypedCopy : public std::streambuf {
 public:
-    explicit TypedCopy(std::streambuf* source) : source_(source) {}
+    explicit TypedCopy(std::streambuf* source) : source_(source) { line_.reserve(TypedLineLimit); }
 
 protected:
     int_type underflow() override {
-        int_type next = source_->sbumpc();
-        if (traits_type::eq_int_type(next, traits_type::eof())) return next;
-        byte_ = traits_type::to_char_type(next);
-        lineLength_ = byte_ == '\n' ? 0 : lineLength_ + 1;
-        if (lineLength_ < TypedLineLimit) transcript.put(byte_);
-        if (byte_ == '\n') transcript.flush();
-        setg(&byte_, &byte_, &byte_ + 1);
-        return next;
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        const bool copied = !continues_;
+        if (!readPiece()) return traits_type::eof();
+        if (copied) {
+            transcript.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+            if (continues_) transcript.put('\n');
+            transcript.flush();
+        }
+        setg(line_.data(), line_.data(), line_.data() + line_.size());
+        return traits_type::to_int_type(*gptr());
     }
 
 private:
+    // Reads the next piece of input into line_: up to and with the line end,
+    // to the end of input, or TypedLineLimit bytes (then the line goes on).
+    // A source that hands out input in parts, such as the terminal's line
+    // editor with each entered line, is read only to the end of the part
+    // it holds: reading on would wait for a line the player has not typed.
+    // Other sources (a pipe, a file) are read to the line end.
+    bool readPiece() {
+        line_.clear();
+        if (traits_type::eq_int_type(source_->sgetc(), traits_type::eof())) return false;
+        const bool inParts = source_->in_avail() > 0;
+        bool ended = false;
+        while (line_.size() < TypedLineLimit && !ended) {
+            if (inParts && source_->in_avail() <= 0) break;
+            const int_type next = source_->sbumpc();
+            if (traits_type::eq_int_type(next, traits_type::eof())) break;
+            line_ += traits_type::to_char_type(next);
+            ended = line_.back() == '\n';
+        }
+        continues_ = !ended && line_.size() == TypedLineLimit && (!inParts || source_->in_avail() > 0);
+        return true;
+    }
+
     std::streambuf* source_;
-    char byte_ = 0;
-    std::size_t lineLength_ = 0;
+    std::string line_;
+    bool continues_ = false;  // the piece read last was cut at the bound: the next one is the same line's
 };
 
 }  // namespace

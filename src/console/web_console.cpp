@@ -144,7 +144,9 @@ void pauseMs(std::int64_t milliseconds) {
         [](std::chrono::milliseconds length) { emscripten_sleep(static_cast<unsigned>(length.count())); });
 }
 
-void playSound(const std::string& fileName) { webPlaySound(fileName.c_str()); }
+void playSound(const std::string& fileName) {
+    if (displayOptions().sound) webPlaySound(fileName.c_str());
+}
 
 void quitProgram() {
     std::cout << "Das Programm wird beendet...\n";

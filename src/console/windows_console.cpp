@@ -310,6 +310,7 @@ static std::filesystem::path exeFolder() {
 }
 
 void playSound(const std::string& fileName) {
+    if (!displayOptions().sound) return;
     static const std::filesystem::path installed = exeFolder();
     const std::wstring wideName = soundFile(fileName, installed).wstring();
 

@@ -1,5 +1,18 @@
 #include "frontend/command_line.h"
 
+// Where the sounds are looked for (console/sound_file.h): the working folder
+// first, then the folder of an installed game's sounds, where this build has
+// one.
+#if defined(HULGOR_SILENT)
+#define HULGOR_SOUND_FOLDERS "Klänge spielt diese Ausgabe des Spiels nicht ab.\n"
+#elif defined(_WIN32)
+#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es zuerst dort, dann im Ordner von hulgor.exe.\n"
+#elif defined(HULGOR_DATA_DIR)
+#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es zuerst dort, dann in " HULGOR_DATA_DIR ".\n"
+#else
+#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es im selben Ordner.\n"
+#endif
+
 const std::string_view HelpText =
     "Hulgor – der Barbar: ein Textabenteuer auf Deutsch für die Konsole.\n"
     "\n"
@@ -9,9 +22,10 @@ const std::string_view HelpText =
     "                      kein Löschen des Bildschirms, wörtliche Rede in „…“,\n"
     "                      weiterführende Antworten in Worten markiert\n"
     "                      (ebenso mit TERM=dumb; NO_COLOR schaltet nur die Farben ab)\n"
-    "  --transcript DATEI  alles, was das Spiel zeigt und du eingibst, ohne\n"
-    "                      Steuerzeichen an DATEI anhängen\n"
+    "  --transcript DATEI  eine Mitschrift an DATEI anhängen: alles, was das Spiel\n"
+    "                      zeigt und du eingibst, ohne Steuerzeichen\n"
     "  --fast              Pausen und Ladeanimation ohne Warten\n"
+    "  --no-sound          keine Klänge abspielen und keine Fehler dazu melden\n"
     "  --help              diese Hilfe\n"
     "  --version           die Version\n"
     "\n"
@@ -19,7 +33,7 @@ const std::string_view HelpText =
     "  savegame.txt    der Spielstand\n"
     "  name.txt        der Name deines Helden\n"
     "  permadeath.txt  ob Permadeath eingeschaltet ist\n"
-    "Seine Klänge (.wav) sucht es im selben Ordner.\n";
+    HULGOR_SOUND_FOLDERS;
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour) {
     CommandLine line;
@@ -36,6 +50,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
             line.display.plain = true;
         } else if (argument == "--fast") {
             line.display.fast = true;
+        } else if (argument == "--no-sound") {
+            line.display.sound = false;
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
         } else if (argument == "--version") {

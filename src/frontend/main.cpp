@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
         shown.plain = shown.plain || line.display.plain;
         shown.colours = shown.colours && line.display.colours;
         shown.fast = shown.fast || line.display.fast;
+        shown.sound = shown.sound && line.display.sound;
         if (!line.transcript.empty() && !startTranscript(line.transcript)) {
             std::cerr << "hulgor: Die Mitschrift „" << line.transcript << "“ lässt sich nicht öffnen.\n";
             return 2;

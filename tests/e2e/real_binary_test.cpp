@@ -199,6 +199,30 @@ std::size_t widestLine(const std::string& shown) {
     return widest;
 }
 
+// The game with no terminal (a new session), standard input read from a file
+// holding `typed`, standard output and error written to out.txt and
+// err.txt in the current folder; gives the exit status.
+int runWithoutTerminal(const std::vector<std::string>& options, const std::string& typed) {
+    std::ofstream("typed.txt", std::ios::binary) << typed;
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setsid();
+        useFastClock();
+        ::dup2(::open("typed.txt", O_RDONLY), STDIN_FILENO);
+        ::dup2(::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        ::dup2(::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        std::vector<char*> arguments{const_cast<char*>(HULGOR_BINARY)};
+        for (const std::string& option : options) arguments.push_back(const_cast<char*>(option.c_str()));
+        arguments.push_back(nullptr);
+        ::execv(HULGOR_BINARY, arguments.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
 }  // namespace
 
 // A whole game, as a player plays it in an 80-column terminal: the splash
@@ -490,6 +514,75 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
         EXPECT_NE(transcript.find("\n----------\n"), std::string::npos) << "a cleared screen shows as a rule";
         EXPECT_TRUE(transcript.ends_with("200 - Spiel beenden\n200\nDas Programm wird beendet...\n")) << transcript;
         EXPECT_EQ(transcript.find('\x1b'), std::string::npos);
+    }
+}
+
+// What the transcript makes of typed lines: each whole, where it was typed,
+// before what the game answers, however much of it the game reads at once;
+// from a file or through the terminal's line editor (where Ctrl+D sends a
+// line without its end).
+TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
+    struct Case {
+        const char* what;
+        bool terminal;  // typed at the title menu in a terminal; else the whole input, from a file
+        std::string typed;
+        std::vector<std::string> shown;
+        std::string notShown;
+    };
+    const std::string menu = "ZAHL dazu eingibst:", invalid = "\nUngültige Eingabe! Bitte eine Zahl eingeben!\n";
+    const std::string longName(70000, 'x'), kept(64 * 1024, 'x');
+    const std::vector<Case> cases{
+        {"letters at a number read", false, "abc\n10\n", {menu + "abc\n" + invalid}, ""},
+        {"two numbers on one line", false, "3 10\n",
+         {menu + "3 10\n\nVersion: ALPHA 0.2.0\n", menu + "\nSpiel wird beendet...\n"}, ""},
+        {"a line over 64 KiB", false, "1\n" + longName + "\n200\n", {"Gib deinen Namen ein: " + kept + "\n"},
+         kept + "x"},
+        {"the end of input without a line end", false, "abc", {menu + "abc" + invalid}, ""},
+        {"Ctrl+D after some letters", true, "abc\x04\n10\n", {menu + "abc" + invalid + "\n"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string transcript;
+        if (c.terminal) {
+            TerminalGame game(Start().with({"--transcript", "mitschrift.txt"}));
+            ASSERT_TRUE(game.waitFor("beliebige Taste...")) << game.output();
+            game.type(" ");
+            ASSERT_TRUE(game.waitFor(menu)) << game.output();
+            game.type(c.typed);
+            EXPECT_EQ(game.waitForExit(), 0) << game.output();
+            transcript = fileBytes("mitschrift.txt");
+        } else {
+            WorkFolder folder("hulgor-e2e");
+            EXPECT_EQ(runWithoutTerminal({"--transcript", "mitschrift.txt"}, c.typed), 0);
+            transcript = fileBytes("mitschrift.txt");
+        }
+        for (const std::string& text : c.shown) {
+            EXPECT_NE(transcript.find(text), std::string::npos) << text.substr(0, 80);
+        }
+        if (!c.notShown.empty()) {
+            EXPECT_EQ(transcript.find(c.notShown), std::string::npos);
+        }
+        EXPECT_TRUE(transcript.ends_with("Das Programm wird beendet...\n")) << transcript.substr(0, 2000);
+    }
+}
+
+// With every sound file missing, each sound gives its error line on
+// standard error; --no-sound plays none and reports none, and saves the same.
+TEST(RealBinary, NoSoundReportsNoMissingSound) {
+    const std::string soundError = "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent ? "--no-sound" : "with sound");
+        WorkFolder folder("hulgor-e2e");
+        EXPECT_EQ(runWithoutTerminal(silent ? std::vector<std::string>{"--no-sound"} : std::vector<std::string>{},
+                                     "1\nKai\n200\n"),
+                  0);
+        const std::string errors = fileBytes("err.txt");
+        std::size_t lines = 0;
+        for (std::size_t at = errors.find(soundError); at != std::string::npos; at = errors.find(soundError, at + 1)) {
+            ++lines;
+        }
+        EXPECT_EQ(lines, silent ? 0u : 2u) << errors;  // intro.wav and 719.wav
+        EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
     }
 }
 
