@@ -465,8 +465,8 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     };
     const std::string colour = "\x1b[9", clear = "\x1b[H\x1b[2J";
     const std::vector<Case> cases{
-        {{"--plain"}, nullptr, {"\n----------\r\n", "„Ihr seid also endlich wach,“ sagt er"}, {"\x1b"}},
-        {{}, "TERM=dumb", {"„Ihr seid also endlich wach,“", "(führt weiter)"}, {"\x1b"}},
+        {{"--plain"}, nullptr, {"\n----------\r\n", "„Ihr seid also endlich wach“, sagt er"}, {"\x1b"}},
+        {{}, "TERM=dumb", {"„Ihr seid also endlich wach“,", "(führt weiter)"}, {"\x1b"}},
         {{}, "NO_COLOR=1", {clear, "\r\nIhr seid also endlich wach, sagt er"}, {colour, "„", "(führt weiter)"}},
         {{"--transcript", "mitschrift.txt"}, nullptr, {colour, clear, "Ihr seid also"}, {"„"}},
     };
