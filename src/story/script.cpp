@@ -280,7 +280,7 @@ bool isOptionLine(std::string_view line) {
 
 void tell(PassageId passage) {
     static Quoting quoting;
-    const bool marks = displayOptions().plain;
+    const bool marks = marksInWords();
     const Steps& written = passagesOf(passage.file).at(passage.passage);
     Steps marked;
     for (const Step& step : marks ? (marked = quoting.marked(written)) : written) {

@@ -456,7 +456,8 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
 }
 
 // Each way to ask for plain text or no colours, and the transcript, through a
-// new game to the first choice; then 200 ends the game.
+// new game to the first choice; then 200 ends the game. Without colours
+// speech and options are marked in words.
 TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     struct Case {
         std::vector<std::string> options;
@@ -467,7 +468,8 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     const std::vector<Case> cases{
         {{"--plain"}, nullptr, {"\n----------\r\n", "„Ihr seid also endlich wach“, sagt er"}, {"\x1b"}},
         {{}, "TERM=dumb", {"„Ihr seid also endlich wach“,", "(führt weiter)"}, {"\x1b"}},
-        {{}, "NO_COLOR=1", {clear, "\r\nIhr seid also endlich wach, sagt er"}, {colour, "„", "(führt weiter)"}},
+        {{}, "NO_COLOR=1", {clear, "„Ihr seid also endlich wach“, sagt er", "mit „(führt weiter)“ markiert"},
+         {colour, "goldener", "Deine Wahl"}},
         {{"--transcript", "mitschrift.txt"}, nullptr, {colour, clear, "Ihr seid also"}, {"„"}},
     };
     for (const Case& c : cases) {
@@ -490,6 +492,21 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
         EXPECT_TRUE(transcript.ends_with("200 - Spiel beenden\n200\nDas Programm wird beendet...\n")) << transcript;
         EXPECT_EQ(transcript.find('\x1b'), std::string::npos);
     }
+}
+
+// Output to a file shows no colours, so speech and options are marked in
+// words there, as in plain text but without its prompt line.
+TEST(RealBinary, ToAFileTheColoursAreWords) {
+    WorkFolder folder("hulgor-e2e");
+    std::string command = "printf '1\\nKai\\n200\\n' | setsid -w " + std::string(HULGOR_BINARY) +
+                          " --fast >out.txt 2>/dev/null";
+    int result = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == 0) << result;
+    const std::string shown = fileBytes("out.txt");
+    for (std::string text : {"„Ihr seid also endlich wach“, sagt er", "ergreifen. (führt weiter)\n"}) {
+        EXPECT_NE(shown.find(text), std::string::npos) << text << " in:\n" << shown;
+    }
+    for (std::string text : {"\x1b", "goldener", "Deine Wahl"}) EXPECT_EQ(shown.find(text), std::string::npos) << text;
 }
 
 // --help, --version and an unknown option, with no terminal: what each

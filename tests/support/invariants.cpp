@@ -177,7 +177,7 @@ struct Checker {
             }
         }
         // Where speech is set in quotation marks, they follow German rules.
-        if (displayOptions().plain) {
+        if (marksInWords()) {
             if (auto wrong = misquoted(withoutColours(shown))) broken.push_back("invariant: " + *wrong);
         }
         if (wait && scripted::script().colour == "Yellow") {
