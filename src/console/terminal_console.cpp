@@ -147,8 +147,6 @@ Terminal& terminal() {
         auto* t = new Terminal;  // lives until the process ends, for the handlers
         makeInputBlocking(*t);
         t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
-        // A file or pipe shows no colours: what they mean is put in words.
-        if (!t->outputIsTerminal) displayOptions().colours = false;
         // Only a terminal gets wrapped text; files and pipes get it unchanged.
         t->tty = openControllingTerminal(t->original);
         if (t->outputIsTerminal) {

@@ -138,10 +138,7 @@ void showMore() {
 LineWrapBuffer* const consoleWrap = []() -> LineWrapBuffer* {
     // Both buffers live until the process ends.
     if (isConsole(STD_ERROR_HANDLE)) std::cerr.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_ERROR_HANDLE)));
-    if (!isConsole(STD_OUTPUT_HANDLE)) {
-        displayOptions().colours = false;  // a file or pipe shows none: their meaning is put in words
-        return nullptr;
-    }
+    if (!isConsole(STD_OUTPUT_HANDLE)) return nullptr;
     std::cout.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_OUTPUT_HANDLE)));
     auto width = []() -> std::size_t {
         const SMALL_RECT window = windowInfo().srWindow;

@@ -494,19 +494,21 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     }
 }
 
-// Output to a file shows no colours, so speech and options are marked in
-// words there, as in plain text but without its prompt line.
-TEST(RealBinary, ToAFileTheColoursAreWords) {
+// Output to a file is the game's own text: no escape sequences, and speech
+// and options as the game writes them, without the marks of plain text.
+TEST(RealBinary, ToAFileTheTextIsTheGamesOwn) {
     WorkFolder folder("hulgor-e2e");
     std::string command = "printf '1\\nKai\\n200\\n' | setsid -w " + std::string(HULGOR_BINARY) +
                           " --fast >out.txt 2>/dev/null";
     int result = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == 0) << result;
     const std::string shown = fileBytes("out.txt");
-    for (std::string text : {"„Ihr seid also endlich wach“, sagt er", "ergreifen. (führt weiter)\n"}) {
+    for (std::string text : {"Ihr seid also endlich wach, sagt er", "ergreifen.\n", "goldener Farbe"}) {
         EXPECT_NE(shown.find(text), std::string::npos) << text << " in:\n" << shown;
     }
-    for (std::string text : {"\x1b", "goldener", "Deine Wahl"}) EXPECT_EQ(shown.find(text), std::string::npos) << text;
+    for (std::string text : {"\x1b", "„", "(führt weiter)", "Deine Wahl"}) {
+        EXPECT_EQ(shown.find(text), std::string::npos) << text;
+    }
 }
 
 // --help, --version and an unknown option, with no terminal: what each
