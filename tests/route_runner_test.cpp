@@ -54,11 +54,11 @@ const std::map<std::string, char> Keywords{
     {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'}, {"missing-sound", 'w'},
     {"colour", 'w'}, {"nofile", 'w'}, {"isdir", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='},
     {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'},
-    {"mode", '='}, {"files", 'a'}, {"plain", 'n'},
+    {"mode", '='}, {"files", 'a'}, {"plain", 'n'}, {"nocolour", 'n'},
     {"window", 'w'}};
 const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound",
                                       "dir", "fifo", "link", "chmod", "grow", "age", "lock", "plain",
-                                      "window"};
+                                      "nocolour", "window"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -322,6 +322,7 @@ private:
                 else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
                 else if (keyword == "plain") displayOptions().plain = true;
                 else if (keyword == "window") setWindow(line.first);
+                else if (keyword == "nocolour") displayOptions().colours = false;
                 else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
                 else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
                 else if (keyword == "dir") fs::create_directory(line.first);

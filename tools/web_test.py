@@ -237,7 +237,7 @@ def check_settings(driver, page, base):
     page.enter("1")
     check(page.wait_for("Gib deinen Namen ein", 30), "a new game in screen-reader mode")
     page.enter("Lea")
-    page.expect("„Ihr seid also endlich wach,“ sagt er")
+    page.expect("„Ihr seid also endlich wach“, sagt er")
     page.expect("Deine Wahl (Zahl, dann Enter):")
     tree = lambda d: d.execute_script("return document.querySelector('.xterm-accessibility-tree').textContent")
     try:

@@ -10,7 +10,7 @@ struct DisplayOptions {
     // speech in quotation marks, options that move the story on marked in
     // words, a prompt line before every read.
     bool plain = false;
-    bool colours = true;  // off alone (NO_COLOR): clearing stays
+    bool colours = true;  // off alone (NO_COLOR): marks in words, clearing stays
     bool fast = false;    // pauses and the loading animation pass at once
     bool sound = true;    // off (--no-sound): no sound is played, and none reported as failed
 };
@@ -19,12 +19,17 @@ DisplayOptions& displayOptions();
 
 inline bool coloursShown() { return displayOptions().colours && !displayOptions().plain; }
 
+// Where no colours are shown, what they mean is said in words: speech in
+// quotation marks, options that move the story on marked, the hint line
+// telling so.
+inline bool marksInWords() { return !coloursShown(); }
+
 // What a cleared screen becomes in plain mode.
 inline constexpr std::string_view PlainScreenBreak = "\n----------\n";
 
-// In plain mode: the mark after an option that moves the story on, the line
-// that explains it, and the prompt before a number is read where the screen
-// has none of its own.
+// Where marks are in words: the mark after an option that moves the story
+// on and the line that explains it. In plain mode: the prompt before a
+// number is read where the screen has none of its own.
 inline constexpr std::string_view PlainOptionMark = " (führt weiter)";
 inline constexpr std::string_view PlainHintLine =
     "(Dialogoptionen, welche die Handlung weiterführen, sind mit „(führt weiter)“ markiert)";

@@ -4,6 +4,7 @@
 
 namespace {
 TextColour inForce = TextColour::Normal;
+char lastSaid = '\n';
 }
 
 void colour(TextColour textColour) {
@@ -13,10 +14,19 @@ void colour(TextColour textColour) {
 
 TextColour colourInForce() { return inForce; }
 
-void say(std::string_view text) { std::cout << text; }
+void say(std::string_view text) {
+    if (!text.empty()) lastSaid = text.back();
+    std::cout << text;
+}
 
-void sayLine(std::string_view text) { std::cout << text << std::endl; }
+void sayLine(std::string_view text) {
+    lastSaid = '\n';
+    std::cout << text << std::endl;
+}
 
 void lineEnds(int count) {
+    if (count > 0) lastSaid = '\n';
     for (int i = 0; i < count; ++i) std::cout << std::endl;
 }
+
+char lastByteSaid() { return lastSaid; }

@@ -15,3 +15,5 @@ TextColour colourInForce();
 void say(std::string_view text);
 void sayLine(std::string_view text);
 void lineEnds(int count);
+// The last byte printed through these; a line end before anything is.
+char lastByteSaid();

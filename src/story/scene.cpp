@@ -59,7 +59,7 @@ void StatusBanner(Standing standing, std::string_view text) {
 }
 
 void HintLine() {
-    if (displayOptions().plain) {
+    if (marksInWords()) {
         sayLine(PlainHintLine);
         lineEnds(2);
         return;

@@ -1,19 +1,23 @@
 #include "story/script.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iostream>
 #include <optional>
+#include <utility>
 
 #include "console/console.h"
 #include "console/display_options.h"
+#include "console/print.h"
 #include "story/scene.h"
 #include "story/visible_name.h"
 
 namespace {
 
-// One step of a passage: text to print, a colour from here on, or the name.
+// One step of a passage: text to print, a colour from here on, the name, or
+// a quotation mark printed only where marks are in words.
 struct Step {
-    enum class Kind { Text, Colour, Name } kind;
+    enum class Kind { Text, Colour, Name, Mark } kind;
     std::string text;
     TextColour colour = TextColour::Normal;
 };
@@ -62,6 +66,8 @@ std::optional<std::string> readLine(std::string_view line, Steps& steps) {
             addText(steps, " ");
         } else if (tag == "n") {
             addText(steps, "\n");
+        } else if (tag == "‚" || tag == "‘" || tag == "„") {
+            steps.push_back({Step::Kind::Mark, std::string(tag)});
         } else {
             return "unknown tag {" + std::string(tag) + "}";
         }
@@ -140,39 +146,129 @@ ReadStory readStory(std::string_view text) {
 
 namespace {
 
-// Plain text marks speech with German quotation marks instead of its colour:
-// „ before the first character spoken, “ after the last (before the line ends
-// and blanks that follow it).
-Steps quoted(const Steps& steps) {
-    Steps out;
-    bool speaking = false, opening = false;
-    auto close = [&] {
-        auto text = std::find_if(out.rbegin(), out.rend(), [](const Step& s) { return s.kind != Step::Kind::Colour; });
-        if (!opening && text != out.rend()) {
-            std::string& bytes = text->text;
-            std::size_t end = text->kind == Step::Kind::Text ? bytes.find_last_not_of("\n ") + 1 : bytes.size();
-            if (text->kind == Step::Kind::Name) out.push_back({Step::Kind::Text, "“"});
-            else bytes.insert(end, "“");
+bool endsWithAny(std::string_view text, std::initializer_list<std::string_view> ends) {
+    return std::any_of(ends.begin(), ends.end(), [text](std::string_view end) { return text.ends_with(end); });
+}
+
+// Whether a lower-case letter begins `text`: the start of a speaker tag.
+bool startsLowerCase(std::string_view text) {
+    return (!text.empty() && text[0] >= 'a' && text[0] <= 'z') || text.starts_with("ä") || text.starts_with("ö") ||
+           text.starts_with("ü");
+}
+
+// Where no colour shows speech, German quotation marks do: „ before the first
+// character spoken, “ after the last (before the line ends and blanks that
+// follow it; before a comma that ends it, and with a comma after it where
+// "!", "?" or "..." end it and a tag in lower case follows on the line).
+// Speech after a blank line or after {„} is a quotation of its own. The
+// marks follow the colour across passages: the speech colour in force when a
+// passage begins is speech not yet opened, and a quotation open at the end
+// of a passage that ends on a line end is closed there.
+class Quoting {
+public:
+    Steps marked(const Steps& steps) {
+        out_.clear();
+        tagComma_.reset();
+        speaking_ = colourInForce() == TextColour::Yellow;
+        last_ = lastByteSaid();
+        if (open_ && !speaking_) close();  // ended by a colour set outside the story text
+        for (const Step& step : steps) {
+            switch (step.kind) {
+                case Step::Kind::Colour:
+                    if (speaking_ && step.colour != TextColour::Yellow && open_) close();
+                    speaking_ = step.colour == TextColour::Yellow;
+                    out_.push_back(step);
+                    break;
+                case Step::Kind::Name:
+                    tagComma_.reset();
+                    if (speaking_ && !open_) opening();
+                    out_.push_back(step);
+                    last_ = 'N';
+                    break;
+                case Step::Kind::Mark:
+                    if (step.text != "„") {
+                        text(step.text);
+                    } else if (open_) {
+                        close();  // another speaker goes on in the same colour
+                    }
+                    break;
+                case Step::Kind::Text:
+                    text(step.text);
+                    break;
+            }
         }
-        speaking = opening = false;
-    };
-    for (const Step& step : steps) {
-        if (step.kind == Step::Kind::Colour && (step.colour == TextColour::Yellow) != speaking) {
-            if (speaking) close();
-            else speaking = opening = true;
+        auto final = lastPrinted();
+        if (open_ && final != out_.rend() && final->kind == Step::Kind::Text && final->text.ends_with('\n')) close();
+        return std::move(out_);
+    }
+
+private:
+    Steps::reverse_iterator lastPrinted() {
+        return std::find_if(out_.rbegin(), out_.rend(), [](const Step& s) { return s.kind != Step::Kind::Colour; });
+    }
+
+    void append(std::string_view text) {
+        if (text.empty()) return;
+        if (out_.empty() || out_.back().kind != Step::Kind::Text) out_.push_back({Step::Kind::Text, {}});
+        out_.back().text += text;
+        last_ = text.back();
+    }
+
+    void opening() {
+        if (last_ != ' ' && last_ != '\n') append(" ");
+        append("„");
+        open_ = true;
+    }
+
+    void text(std::string_view text) {
+        if (tagComma_) {
+            std::string_view rest = text.substr(std::min(text.size(), text.find_first_not_of(' ')));
+            if (startsLowerCase(rest)) out_[tagComma_->first].text.insert(tagComma_->second, ",");
+            tagComma_.reset();
         }
-        out.push_back(step);
-        if (opening && step.kind == Step::Kind::Name) {
-            out.insert(out.end() - 1, {Step::Kind::Text, "„"});
-            opening = false;
-        } else if (opening && step.kind == Step::Kind::Text && step.text.find_first_not_of("\n ") != std::string::npos) {
-            out.back().text.insert(step.text.find_first_not_of("\n "), "„");
-            opening = false;
+        while (!text.empty()) {
+            std::size_t cut = text.size();
+            if (speaking_ && !open_) {
+                cut = std::min(text.size(), text.find_first_not_of("\n "));
+            } else if (open_) {
+                cut = std::min(text.size(), text.find("\n\n"));  // a blank line ends a quotation
+            }
+            append(text.substr(0, cut));
+            text.remove_prefix(cut);
+            if (text.empty()) break;
+            if (open_) close();
+            else opening();
         }
     }
-    if (speaking) close();
-    return out;
-}
+
+    void close() {
+        open_ = false;
+        auto found = lastPrinted();
+        if (found == out_.rend() || found->kind != Step::Kind::Text) {
+            out_.insert(found.base(), {Step::Kind::Text, "“"});
+            return;
+        }
+        std::string& bytes = found->text;
+        const std::size_t end = bytes.find_last_not_of("\n ") + 1;
+        if (end > 0 && bytes[end - 1] == ',') {
+            bytes.insert(end - 1, "“");
+            return;
+        }
+        bytes.insert(end, "“");
+        const std::size_t after = end + std::string_view("“").size();
+        if (endsWithAny(std::string_view(bytes).substr(0, end), {"!", "?", "...", "…"}) &&
+            bytes.find('\n', after) == std::string::npos) {
+            tagComma_ = {static_cast<std::size_t>(found.base() - 1 - out_.begin()), after};
+        }
+    }
+
+    bool open_ = false;  // „ printed, “ not yet: lasts from one passage to the next
+    // Within one passage:
+    Steps out_;
+    bool speaking_ = false;
+    char last_ = '\n';  // the byte before what comes next
+    std::optional<std::pair<std::size_t, std::size_t>> tagComma_;  // step and byte: a comma there if a tag follows
+};
 
 // A numbered option: "2 - Sag deinen richtigen Namen".
 bool isOptionLine(std::string_view line) {
@@ -183,11 +279,14 @@ bool isOptionLine(std::string_view line) {
 }  // namespace
 
 void tell(PassageId passage) {
-    const bool plain = displayOptions().plain;
+    static Quoting quoting;
+    const bool marks = marksInWords();
     const Steps& written = passagesOf(passage.file).at(passage.passage);
     Steps marked;
-    for (const Step& step : plain ? (marked = quoted(written)) : written) {
+    for (const Step& step : marks ? (marked = quoting.marked(written)) : written) {
         switch (step.kind) {
+            case Step::Kind::Mark:
+                break;  // quotation marks are only for text without colours
             case Step::Kind::Colour:
                 colour(step.colour);
                 break;
@@ -199,7 +298,7 @@ void tell(PassageId passage) {
                 std::string_view text = step.text;
                 for (std::size_t end; (end = text.find('\n')) != std::string_view::npos; text.remove_prefix(end + 1)) {
                     std::string_view line = text.substr(0, end);
-                    if (plain && colourInForce() == TextColour::Golden && isOptionLine(line)) {
+                    if (marks && colourInForce() == TextColour::Golden && isOptionLine(line)) {
                         say(line);
                         sayLine(PlainOptionMark);
                     } else {

@@ -481,7 +481,8 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
 }
 
 // Each way to ask for plain text or no colours, and the transcript, through a
-// new game to the first choice; then 200 ends the game.
+// new game to the first choice; then 200 ends the game. Without colours
+// speech and options are marked in words.
 TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     struct Case {
         std::vector<std::string> options;
@@ -490,9 +491,10 @@ TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
     };
     const std::string colour = "\x1b[9", clear = "\x1b[H\x1b[2J";
     const std::vector<Case> cases{
-        {{"--plain"}, nullptr, {"\n----------\r\n", "„Ihr seid also endlich wach,“ sagt er"}, {"\x1b"}},
-        {{}, "TERM=dumb", {"„Ihr seid also endlich wach,“", "(führt weiter)"}, {"\x1b"}},
-        {{}, "NO_COLOR=1", {clear, "\r\nIhr seid also endlich wach, sagt er"}, {colour, "„", "(führt weiter)"}},
+        {{"--plain"}, nullptr, {"\n----------\r\n", "„Ihr seid also endlich wach“, sagt er"}, {"\x1b"}},
+        {{}, "TERM=dumb", {"„Ihr seid also endlich wach“,", "(führt weiter)"}, {"\x1b"}},
+        {{}, "NO_COLOR=1", {clear, "„Ihr seid also endlich wach“, sagt er", "mit „(führt weiter)“ markiert"},
+         {colour, "goldener", "Deine Wahl"}},
         {{"--transcript", "mitschrift.txt"}, nullptr, {colour, clear, "Ihr seid also"}, {"„"}},
     };
     for (const Case& c : cases) {
@@ -583,6 +585,23 @@ TEST(RealBinary, NoSoundReportsNoMissingSound) {
         }
         EXPECT_EQ(lines, silent ? 0u : 2u) << errors;  // intro.wav and 719.wav
         EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
+    }
+}
+
+// Output to a file is the game's own text: no escape sequences, and speech
+// and options as the game writes them, without the marks of plain text.
+TEST(RealBinary, ToAFileTheTextIsTheGamesOwn) {
+    WorkFolder folder("hulgor-e2e");
+    std::string command = "printf '1\\nKai\\n200\\n' | setsid -w " + std::string(HULGOR_BINARY) +
+                          " --fast >out.txt 2>/dev/null";
+    int result = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == 0) << result;
+    const std::string shown = fileBytes("out.txt");
+    for (std::string text : {"Ihr seid also endlich wach, sagt er", "ergreifen.\n", "goldener Farbe"}) {
+        EXPECT_NE(shown.find(text), std::string::npos) << text << " in:\n" << shown;
+    }
+    for (std::string text : {"\x1b", "„", "(führt weiter)", "Deine Wahl"}) {
+        EXPECT_EQ(shown.find(text), std::string::npos) << text;
     }
 }
 

@@ -7,9 +7,9 @@
 // Built twice: as a libFuzzer target (preset fuzz; tools/fuzz.sh runs it),
 // and as the random player, which plays seeded random games: numbers in and
 // around the offered ranges, 200, words, names of any bytes, empty lines, two
-// tokens on a line.
+// tokens on a line; with --plain in plain text.
 //
-//   random_player --games 100000 --seed 7
+//   random_player --games 100000 --seed 7 [--plain]
 //
 // The random player prints how many games ran clean and each broken one with
 // everything typed; its exit status is 1 when any game broke.
@@ -19,6 +19,7 @@
 #include <random>
 #include <sstream>
 
+#include "console/display_options.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
@@ -78,9 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
     long games = 1000;
     unsigned seed = 1;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[i + 1]);
-        if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::atol(argv[i + 1]));
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--plain") == 0) displayOptions().plain = true;
+        else if (i + 1 == argc) break;
+        else if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[++i]);
+        else if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::atol(argv[++i]));
     }
     static const std::string odd[] = {"", "200", "abc", "1 2", "2 x", "-1", "0", "99999999999", "3abc",
                                       "Ärger", "  4  ", "\t", "Hulgor", "1.5", "+2"};

@@ -6,12 +6,15 @@
 #include <sstream>
 #include <string_view>
 
+#include "console/display_options.h"
 #include "frontend/entry_point.h"
 #include "frontend/menu_flow.h"
+#include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/text_file.h"
 #include "story/chapters.h"
 #include "story/death_screen.h"
+#include "story/visible_name.h"
 #include "support/scripted_console.h"
 
 namespace invariants {
@@ -29,9 +32,11 @@ bool isValidSave(const std::string& bytes) {
            labelEnd != std::string::npos && std::regex_match(bytes.substr(labelEnd + 1), numbers);
 }
 
-// `text` without its colour events (std::regex would be the slow way here).
-std::string withoutColours(std::string text) {
-    for (const char* colour : {"{Golden}", "{Normal}", "{Green}", "{Red}", "{Yellow}"}) {
+// `text` without its colour events (std::regex would be the slow way here),
+// and without quotation marks when `marks`: they stand for a colour.
+std::string withoutColours(std::string text, bool marks = false) {
+    for (const char* colour : {"{Golden}", "{Normal}", "{Green}", "{Red}", "{Yellow}", "„", "“", "‚", "‘"}) {
+        if (!marks && colour[0] != '{') break;
         const std::string event = colour;
         for (auto at = text.find(event); at != std::string::npos; at = text.find(event, at)) text.erase(at, event.size());
     }
@@ -74,6 +79,51 @@ std::optional<std::string> unsafeOutput(std::string_view text) {
         if (lead == 0xC2 && byte(i + 1) <= 0x9F) return report(i, "a C1 control character");
         i += length;
     }
+    return std::nullopt;
+}
+
+// Where speech set in quotation marks breaks the German rules: „ opens and
+// “ closes, never nested but for ‚‘ inside; no comma inside the closing
+// mark; a tag in lower case on the same line follows a spoken sentence's
+// “ with a comma; a blank or a line start before „. Nothing: all is well.
+std::optional<std::string> misquoted(std::string text) {
+    // The hero's name is the player's: whatever marks it holds are no speech.
+    if (const std::string name = visibleName(game.playerName); !name.empty()) {
+        for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+            text.replace(at, name.size(), "N");
+        }
+    }
+    enum Depth { Outside, Speech, Inner } depth = Outside;
+    auto report = [&](std::size_t at, const std::string& what) {
+        std::size_t from = at - std::min<std::size_t>(at, 50);
+        return what + ", at: " + text.substr(from, at - from) + "⟨here⟩" + text.substr(at, 30);
+    };
+    for (std::size_t at = 0; (at = text.find('\xE2', at)) != std::string::npos; ++at) {
+        const std::string_view mark = std::string_view(text).substr(at, 3);
+        const char before = at == 0 ? '\n' : text[at - 1];
+        if (mark == "„") {
+            if (depth != Outside) return report(at, "a „ inside a quotation");
+            if (before != ' ' && before != '\n' && before != '}') return report(at, "no blank before „");
+            depth = Speech;
+        } else if (mark == "“") {
+            if (depth != Speech) return report(at, "a “ that closes no „");
+            if (before == ',') return report(at, "a comma inside the closing “");
+            const std::string_view after = std::string_view(text).substr(at + 3, 3);
+            const bool lowerCase = (after.size() > 1 && after[1] >= 'a' && after[1] <= 'z') ||
+                                   after.substr(1) == "ä" || after.substr(1) == "ö" || after.substr(1) == "ü";
+            if ((before == '!' || before == '?' || before == '.') && after.starts_with(' ') && lowerCase) {
+                return report(at, "no comma between “ and its tag");
+            }
+            depth = Outside;
+        } else if (mark == "‚") {
+            if (depth != Speech) return report(at, "a ‚ outside a quotation");
+            depth = Inner;
+        } else if (mark == "‘") {
+            if (depth != Inner) return report(at, "a ‘ that closes no ‚");
+            depth = Speech;
+        }
+    }
+    if (depth != Outside) return report(text.size(), "a quotation left open");
     return std::nullopt;
 }
 
@@ -126,6 +176,10 @@ struct Checker {
                 broken.push_back("invariant: a spoken line runs on in " + next + ": " + all.substr(at, 40));
             }
         }
+        // Where speech is set in quotation marks, they follow German rules.
+        if (marksInWords()) {
+            if (auto wrong = misquoted(withoutColours(shown))) broken.push_back("invariant: " + *wrong);
+        }
         if (wait && scripted::script().colour == "Yellow") {
             broken.push_back("invariant: the game waits with the speech colour in force");
         }
@@ -143,9 +197,10 @@ struct Checker {
         bool rejected = shown.starts_with("\nUngültige Eingabe! Bitte eine Zahl eingeben!\n") ||
                         shown.starts_with("\nUngültige Auswahl!\n");
         if (wait == Wait::Line && blockBeforeRead && typed && rejected) {
-            std::string block = withoutColours(*blockBeforeRead);
+            // Speech shown again in another colour is not marked again.
+            std::string block = withoutColours(*blockBeforeRead, true);
             block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
-            std::string again = withoutColours(shown);
+            std::string again = withoutColours(shown, true);
             if (holdsOneEntry(*typed) ? !again.ends_with(block) : again.find(block) == std::string::npos) {
                 broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" +
                                  block);

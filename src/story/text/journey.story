@@ -5,8 +5,9 @@
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
 # colour from there on; {name} is the hero's name; {n} a line end inside a
-# sentence; {_} a blank that would otherwise be invisible. Blank lines and
-# lines starting with # are ignored.
+# sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
+# quotation marks shown only without colours. Blank lines and lines starting
+# with # are ignored.
 
 # --- With Ragnar ------------------------------------------------------------
 
@@ -59,7 +60,7 @@ Also erfindest du munter Geschichten über all das, was du angeblich erlebt hast
 === tale_of_the_dragon
 Du erzählst von einem epischen Kampf gegen einen Drachen, wobei dir dein letzter Durchgang eines Fantasy-Videospiels gute Dienste leistet.
 {speech}Es war in einer Stadt in der Wüste, als plötzlich eine Bestie, so groß wie drei Häuser, herangeflogen kam und angriff.
-Ihre Augen glühten rot wie Kohlen, und die Menschen flohen in Panik und schrien: Ein Drache! Ein Drache!
+Ihre Augen glühten rot wie Kohlen, und die Menschen flohen in Panik und schrien: {‚}Ein Drache! Ein Drache!{‘}
 Selbst die Wachen fürchteten sich. Nur ich stand ganz ruhig da, mit einer mächtigen Axt in der Hand, und befahl dem Drachen, zu verschwinden.
 Doch der Drache wollte nicht hören und griff an. Da spaltete ich ihm mit einem einzigen Hieb den Schädel.
 

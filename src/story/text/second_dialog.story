@@ -4,8 +4,9 @@
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
 # colour from there on; {name} is the hero's name; {n} a line end inside a
-# sentence; {_} a blank that would otherwise be invisible. Blank lines and
-# lines starting with # are ignored.
+# sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
+# quotation marks shown only without colours. Blank lines and lines starting
+# with # are ignored.
 
 === ragnar_and_hulgor
 {speech}

@@ -6,8 +6,9 @@
 # printed with a line end, "\" at its end glues it to what comes next, "~"
 # alone is an empty line; {speech} {option} {good} {bad} {normal} set the
 # colour from there on; {name} is the hero's name; {n} a line end inside a
-# sentence; {_} a blank that would otherwise be invisible. Blank lines and
-# lines starting with # are ignored.
+# sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
+# quotation marks shown only without colours. Blank lines and lines starting
+# with # are ignored.
 
 === walk_south
 Du packst dein Schwert und marschierst los.
@@ -50,7 +51,7 @@ Als du dich mit diesem Namen vorstellst, starrt dich Bittersport mit großen Aug
 {normal}Du schüttelst den Kopf und versuchst, so überzeugend wie möglich dreinzuschauen.
 Bittersport mustert dich skeptisch.
 {speech}In den Liedern seht Ihr aber ganz anders aus.
-Und doch bin ich es. Die Lieder tragen eben etwas dick auf.
+{„}Und doch bin ich es. Die Lieder tragen eben etwas dick auf.
 {normal}Ganz überzeugt ist der Barde nicht, doch er fragt nicht weiter nach, was dich beruhigt.
 Dann lächelt Bittersport. {speech}Darf ich Euch eine Weile begleiten? Ein Abenteuer mit Hulgor höchstpersönlich, davon träume ich schon mein Leben lang!
 {normal}So recht sicher bist du dir nicht, aber ein wenig Gesellschaft kann wohl nicht schaden. Also nickst du.
