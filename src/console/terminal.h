@@ -7,12 +7,14 @@
 #include <string_view>
 #include <termios.h>
 
+class KeyReader;
 class LineWrap;
 class Pager;
 class TerminalLineInput;
 
 struct Terminal {
     int tty = -1;                   // the controlling terminal, or -1 without one
+    KeyReader* keys = nullptr;      // the keys typed there
     bool outputIsTerminal = false;  // standard output: colours and wrapping only there
     termios original{};             // the mode the player's terminal had at start
     termios quiet{};                // the game's mode: keys one by one, no echo
@@ -40,10 +42,6 @@ void resumeTerminal(bool withColour);
 // and stops, and continuing resumes it. A hang-up or interrupt that the
 // caller ignores stays ignored; a closed output always ends the game.
 void installSignalHandlers();
-
-// Reads one key press (a character or a whole escape sequence) from `fd`;
-// false at the end of input or on an error.
-bool readKey(int fd, std::string& key);
 
 // Standard input read from the terminal through the game's own line editor,
 // so that keys typed ahead show at the prompt and can be erased.

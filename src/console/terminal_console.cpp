@@ -7,11 +7,9 @@
 #include <fcntl.h>
 #include <iostream>
 #include <locale>
-#include <poll.h>
 #include <string>
 #include <sys/ioctl.h>
 #include <thread>
-#include <utility>
 #include <unistd.h>
 
 #include "console/ansi.h"
@@ -67,10 +65,8 @@ winsize windowSize() {
 std::size_t windowWidth() { return windowSize().ws_col; }
 std::size_t windowHeight() { return windowSize().ws_row; }
 
-// Keys that were typed before the paging prompt appeared: they belong to the
-// story's next reads, which take them first.
-std::string typedAhead;
-std::size_t typedAheadTaken = 0;  // bytes of it already read
+// Keys typed before the paging prompt appeared belong to the story's next
+// reads: they are set aside, up to this much.
 constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
 
 int openControllingTerminal(termios& mode) {
@@ -82,45 +78,18 @@ int openControllingTerminal(termios& mode) {
     return tty;
 }
 
-// Reads one byte, a key typed ahead first; false at the end of input or on an error.
-bool readByte(int fd, char& byte) {
-    if (typedAheadTaken < typedAhead.size() && fd == terminal().tty) {
-        byte = typedAhead[typedAheadTaken++];
-        if (typedAheadTaken == typedAhead.size()) typedAhead.clear(), typedAheadTaken = 0;
-        return true;
-    }
-    for (;;) {
-        ssize_t got = ::read(fd, &byte, 1);
-        if (got == 1) return true;
-        if (got < 0 && errno == EINTR) continue;
-        return false;
-    }
-}
-
-// The rest of an escape sequence or UTF-8 character arrives at once; a lone
-// Escape is followed by nothing.
-constexpr int RestOfKeyTimeoutMs = 50;
-
 // Sets aside what is typed already, shows the paging prompt, waits for a
 // key pressed after it and erases the prompt again; the colour in force is
 // shown anew.
 void showMore() {
     Terminal& t = terminal();
-    char buffer[4096];
-    for (pollfd waiting{t.tty, POLLIN, 0}; typedAhead.size() < TypedAheadLimit && ::poll(&waiting, 1, 0) > 0;) {
-        ssize_t got = ::read(t.tty, buffer, sizeof buffer);
-        if (got <= 0) break;
-        typedAhead.append(buffer, static_cast<std::size_t>(got));
-    }
+    t.keys->setAside(TypedAheadLimit);
     const int colour = t.colour.load();
     if (colour >= 0) writeAll(STDOUT_FILENO, AnsiReset);
     const std::string_view prompt = morePromptFor(windowWidth());
     writeAll(STDOUT_FILENO, prompt);
-    std::string kept = std::exchange(typedAhead, {}), key;
-    const std::size_t taken = std::exchange(typedAheadTaken, 0);
-    readKey(t.tty, key);
-    typedAhead = std::move(kept);
-    typedAheadTaken = taken;
+    std::string key;
+    t.keys->readNew(key);
     writeAll(STDOUT_FILENO, promptEraser(prompt));
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }
@@ -160,6 +129,7 @@ Terminal& terminal() {
             t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
             t->quiet.c_cc[VMIN] = 1;
             t->quiet.c_cc[VTIME] = 0;
+            t->keys = new KeyReader(t->tty);
             t->lineInput = installTerminalLineInput(*t);
         }
         prepared = t;
@@ -169,20 +139,6 @@ Terminal& terminal() {
         return t;
     }();
     return *instance;
-}
-
-bool readKey(int fd, std::string& key) {
-    key.clear();
-    char byte = 0;
-    if (!readByte(fd, byte)) return false;
-    key += byte;
-    while (keyLength(key) == 0) {
-        pollfd waiting{fd, POLLIN, 0};
-        const bool keysAhead = typedAheadTaken < typedAhead.size();
-        if ((!keysAhead && ::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0) || !readByte(fd, byte)) break;
-        key += byte;
-    }
-    return true;
 }
 
 void enterFullScreen() {
@@ -229,7 +185,7 @@ void waitForKey() {
     std::cout.flush();
     Terminal& t = terminal();
     std::string key;
-    if (t.tty >= 0) readKey(t.tty, key);
+    if (t.keys != nullptr) t.keys->read(key, KeyReader::Purpose::KeyWait);
     if (t.pager != nullptr) t.pager->seen();
 }
 

@@ -1,5 +1,11 @@
 #include "console/terminal_keys.h"
 
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
 namespace {
 
 std::size_t utf8Length(unsigned char lead) {
@@ -20,6 +26,10 @@ std::size_t csiLength(std::string_view bytes) {
     return 0;
 }
 
+// The rest of an escape sequence or UTF-8 character arrives at once; a lone
+// Escape is followed by nothing.
+constexpr int RestOfKeyTimeoutMs = 50;
+
 }  // namespace
 
 std::size_t keyLength(std::string_view bytes) {
@@ -36,4 +46,84 @@ std::size_t keyLength(std::string_view bytes) {
         if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return i;  // broken sequence
     }
     return bytes.size() < length ? 0 : length;
+}
+
+KeyReader::KeyReader(int fd) : fd_(fd) {}
+
+bool KeyReader::read(std::string& key, Purpose) { return readFrom(0, key); }
+
+bool KeyReader::readNew(std::string& key) { return readFrom(runs_.size(), key); }
+
+void KeyReader::setAside(std::size_t limit) {
+    std::size_t held = 0;
+    for (const Run& run : runs_) held += run.bytes.size() - run.taken;
+    char buffer[4096];
+    for (pollfd waiting{fd_, POLLIN, 0}; held < limit && ::poll(&waiting, 1, 0) > 0;) {
+        ssize_t got = ::read(fd_, buffer, sizeof buffer);
+        if (got <= 0) break;
+        if (runs_.empty()) runs_.emplace_back();
+        runs_.back().bytes.append(buffer, static_cast<std::size_t>(got));
+        held += static_cast<std::size_t>(got);
+    }
+}
+
+// Gathers the bytes of one key from the runs from `firstRun` on, then from
+// the descriptor; takes them once the key is whole.
+bool KeyReader::readFrom(std::size_t firstRun, std::string& key) {
+    key.clear();
+    std::vector<std::pair<std::size_t, std::size_t>> used;  // a run, and how many of its bytes the key holds
+    std::size_t run = firstRun, at = run < runs_.size() ? runs_[run].taken : 0;
+    for (;;) {
+        while (run < runs_.size() && at >= runs_[run].bytes.size()) {
+            ++run;
+            at = run < runs_.size() ? runs_[run].taken : 0;
+        }
+        char byte = 0;
+        if (run < runs_.size()) {
+            byte = runs_[run].bytes[at];
+        } else {
+            if (!readByte(byte, key.empty())) break;
+            append(firstRun, byte);
+            run = runs_.size() - 1;
+            at = runs_[run].bytes.size() - 1;
+        }
+        ++at;
+        if (used.empty() || used.back().first != run) used.emplace_back(run, 0);
+        ++used.back().second;
+        key += byte;
+        if (keyLength(key) != 0) break;
+    }
+    if (key.empty()) return false;
+    for (auto [index, count] : used) runs_[index].taken += count;
+    dropTaken();
+    return true;
+}
+
+// Waits for the first byte of a key; the rest of it only a moment.
+bool KeyReader::readByte(char& byte, bool wait) {
+    for (;;) {
+        if (!wait) {
+            pollfd waiting{fd_, POLLIN, 0};
+            int ready = ::poll(&waiting, 1, RestOfKeyTimeoutMs);
+            if (ready < 0 && errno == EINTR) continue;
+            if (ready <= 0) return false;
+        }
+        ssize_t got = ::read(fd_, &byte, 1);
+        if (got == 1) return true;
+        if (got < 0 && errno == EINTR) continue;
+        return false;
+    }
+}
+
+// A byte from the descriptor goes behind everything read so far.
+void KeyReader::append(std::size_t firstRun, char byte) {
+    if (runs_.empty() || runs_.size() - 1 < firstRun) runs_.emplace_back();
+    runs_.back().bytes += byte;
+}
+
+void KeyReader::dropTaken() {
+    for (std::size_t i = 0; i < runs_.size();) {
+        if (runs_[i].taken == runs_[i].bytes.size()) runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
+        else ++i;
+    }
 }

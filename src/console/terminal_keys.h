@@ -3,8 +3,42 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <functional>
+#include <string>
 #include <string_view>
 
 // How many bytes of `bytes` belong to the first key, or 0 when the key is
 // not complete yet and more bytes may follow.
 std::size_t keyLength(std::string_view bytes);
+
+// Keys read one key press at a time from a terminal (or any descriptor).
+// Keys set aside while the game shows its paging prompt are read first, in
+// the order they were typed.
+class KeyReader {
+public:
+    enum class Purpose { KeyWait, Line };
+
+    explicit KeyReader(int fd);
+
+    // Waits for one key press; false at the end of input or on an error.
+    bool read(std::string& key, Purpose purpose);
+    // Moves what has been typed so far into the keys set aside, while they
+    // hold less than `limit` bytes.
+    void setAside(std::size_t limit);
+    // Waits for a key typed from now on, past the keys set aside.
+    bool readNew(std::string& key);
+
+private:
+    struct Run {
+        std::string bytes;
+        std::size_t taken = 0;  // bytes of it already read
+    };
+    bool readFrom(std::size_t firstRun, std::string& key);
+    bool readByte(char& byte, bool wait);
+    void append(std::size_t firstRun, char byte);
+    void dropTaken();
+
+    int fd_;
+    std::deque<Run> runs_;  // keys set aside and bytes read ahead, oldest first
+};

@@ -11,13 +11,15 @@
 
 #include "console/line_editor.h"
 #include "console/terminal.h"
+#include "console/terminal_keys.h"
 
 // A line pasted whole may be long, but never costs more memory than this.
 constexpr std::size_t TypedLineLimit = std::size_t{2} << 20;
 
 class TerminalLineInput : public std::streambuf {
 public:
-    TerminalLineInput(int tty, EditingKeys keys) : tty_(tty), editor_(keys, TypedLineLimit) {}
+    TerminalLineInput(int tty, KeyReader& keys, EditingKeys editing)
+        : tty_(tty), keys_(keys), editor_(editing, TypedLineLimit) {}
     bool takeEntered() { return std::exchange(entered_, false); }
 
 protected:
@@ -26,7 +28,7 @@ protected:
         std::cout.flush();
         std::string key, echo;
         for (;;) {
-            if (!readKey(tty_, key)) return traits_type::eof();  // the terminal is gone
+            if (!keys_.read(key, KeyReader::Purpose::Line)) return traits_type::eof();  // the terminal is gone
             echo.clear();
             LineEditor::Outcome outcome = editor_.press(key, echo);
             writeAll(tty_, echo);
@@ -41,6 +43,7 @@ protected:
 
 private:
     int tty_;
+    KeyReader& keys_;
     LineEditor editor_;
     std::string line_;
     bool entered_ = false;
@@ -63,7 +66,7 @@ bool inputIsControllingTerminal() { return ::isatty(STDIN_FILENO) == 1 && ::tcge
 
 TerminalLineInput* installTerminalLineInput(const Terminal& t) {
     if (t.tty < 0 || !inputIsControllingTerminal()) return nullptr;
-    auto* input = new TerminalLineInput(t.tty, editingKeysOf(t.original));  // lives as long as std::cin
+    auto* input = new TerminalLineInput(t.tty, *t.keys, editingKeysOf(t.original));  // lives as long as std::cin
     std::cin.rdbuf(input);
     return input;
 }
