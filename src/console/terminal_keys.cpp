@@ -1,5 +1,6 @@
 #include "console/terminal_keys.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
@@ -68,7 +69,8 @@ void KeyReader::setAside(std::size_t limit) {
 }
 
 // Gathers the bytes of one key from the runs from `firstRun` on, then from
-// the descriptor; takes them once the key is whole.
+// the descriptor; takes them once the key is whole, and no more: what was
+// read past its end stays for the next key.
 bool KeyReader::readFrom(std::size_t firstRun, std::string& key) {
     key.clear();
     std::vector<std::pair<std::size_t, std::size_t>> used;  // a run, and how many of its bytes the key holds
@@ -94,7 +96,14 @@ bool KeyReader::readFrom(std::size_t firstRun, std::string& key) {
         if (keyLength(key) != 0) break;
     }
     if (key.empty()) return false;
-    for (auto [index, count] : used) runs_[index].taken += count;
+    // The byte that ended an unfinished key belongs to the next one.
+    const std::size_t length = keyLength(key);
+    if (length != 0) key.resize(length);
+    std::size_t left = key.size();
+    for (auto [index, count] : used) {
+        runs_[index].taken += std::min(count, left);
+        left -= std::min(count, left);
+    }
     dropTaken();
     return true;
 }

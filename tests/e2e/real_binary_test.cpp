@@ -455,6 +455,18 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
     EXPECT_NE(game.output().find("\r" + std::string(24, ' ') + "\r", named), std::string::npos) << "not erased";
 }
 
+// A byte that breaks an unfinished key (a Latin-1 "é", an Escape) is not
+// taken with it: the Enter after it still ends the line.
+TEST(RealBinary, TheKeyAfterABrokenSequenceIsKept) {
+    TerminalGame game;
+    for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "\xe9\n"},
+                               {"Ungültige Eingabe!", "3\x1b\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    EXPECT_TRUE(game.waitFor("Version: ")) << game.output();
+}
+
 // Each way to ask for plain text or no colours, and the transcript, through a
 // new game to the first choice; then 200 ends the game.
 TEST(RealBinary, PlainTextNoColourAndTheTranscript) {
