@@ -13,7 +13,7 @@ class Pager;
 class TerminalLineInput;
 
 struct Terminal {
-    int tty = -1;                   // the controlling terminal, or -1 without one
+    int tty = -1;                   // the keyboard's terminal, or -1 without one
     KeyReader* keys = nullptr;      // the keys typed there
     bool outputIsTerminal = false;  // standard output: colours and wrapping only there
     termios original{};             // the mode the player's terminal had at start

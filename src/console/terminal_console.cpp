@@ -1,5 +1,5 @@
 // The console on a terminal (Linux, macOS): ANSI colours and clearing on
-// standard output, keys read one by one from the controlling terminal.
+// standard output, keys read one by one from the player's terminal.
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -69,8 +69,16 @@ std::size_t windowHeight() { return windowSize().ws_row; }
 // reads: they are set aside, up to this much.
 constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
 
-int openControllingTerminal(termios& mode) {
+// The player's keyboard: the controlling terminal, or else the terminal that
+// standard input is (a game started in a session of its own, as some
+// launchers do, has no /dev/tty). Opened anew, for reading and writing.
+int openKeyboard(termios& mode) {
     int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (tty < 0 && ::isatty(STDIN_FILENO) == 1) {
+        const char* name = ::ttyname(STDIN_FILENO);
+        tty = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
+        if (tty < 0) tty = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    }
     if (tty >= 0 && ::tcgetattr(tty, &mode) != 0) {
         ::close(tty);
         tty = -1;
@@ -117,7 +125,7 @@ Terminal& terminal() {
         makeInputBlocking(*t);
         t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
         // Only a terminal gets wrapped text; files and pipes get it unchanged.
-        t->tty = openControllingTerminal(t->original);
+        t->tty = openKeyboard(t->original);
         if (t->outputIsTerminal) {
             LineWrapBuffer& wrapped = t->tty >= 0 ? installLineWrap(std::cout, windowWidth, windowHeight, showMore)
                                                   : installLineWrap(std::cout, windowWidth);

@@ -4,6 +4,7 @@
 // the terminal's queue and so begin the line, shown and erasable.
 #include <iostream>
 #include <streambuf>
+#include <sys/stat.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -58,14 +59,20 @@ EditingKeys editingKeysOf(const termios& mode) {
     return EditingKeys{key(VERASE), key(VKILL), key(VWERASE), key(VEOF)};
 }
 
-// Standard input is the game's controlling terminal (the one it opened as
-// /dev/tty), not a pipe, a file or some other terminal.
-bool inputIsControllingTerminal() { return ::isatty(STDIN_FILENO) == 1 && ::tcgetsid(STDIN_FILENO) != -1; }
+// Standard input is the terminal the keys come from, not a pipe, a file or
+// some other terminal: the controlling terminal (that /dev/tty stands for),
+// or the same device as the keyboard opened without one.
+bool inputIsKeyboard(int tty) {
+    if (::isatty(STDIN_FILENO) != 1) return false;
+    if (::tcgetsid(STDIN_FILENO) != -1) return true;
+    struct stat input {}, keyboard {};
+    return ::fstat(STDIN_FILENO, &input) == 0 && ::fstat(tty, &keyboard) == 0 && input.st_rdev == keyboard.st_rdev;
+}
 
 }  // namespace
 
 TerminalLineInput* installTerminalLineInput(const Terminal& t) {
-    if (t.tty < 0 || !inputIsControllingTerminal()) return nullptr;
+    if (t.tty < 0 || !inputIsKeyboard(t.tty)) return nullptr;
     auto* input = new TerminalLineInput(t.tty, *t.keys, editingKeysOf(t.original));  // lives as long as std::cin
     std::cin.rdbuf(input);
     return input;
