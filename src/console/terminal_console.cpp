@@ -97,7 +97,7 @@ void showMore() {
     const std::string_view prompt = morePromptFor(windowWidth());
     writeAll(STDOUT_FILENO, prompt);
     std::string key;
-    t.keys->readNew(key);
+    t.keys->readNew(key, t.lineInput != nullptr);
     writeAll(STDOUT_FILENO, promptEraser(prompt));
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <poll.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+#include "console/display_width.h"
 
 namespace {
 
@@ -25,6 +28,15 @@ std::size_t csiLength(std::string_view bytes) {
         if (byte < 0x20 || byte > 0x3F) return i;  // not a CSI byte: the key ended before it
     }
     return 0;
+}
+
+// A key that can begin a typed answer: one printable character, no blank.
+bool beginsAnswer(std::string_view key) {
+    const std::optional<char32_t> code = codePointOf(key);
+    if (!code || *code <= 0x20 || (*code >= 0x7F && *code <= 0xA0) || displayWidth(*code) == 0) return false;
+    constexpr char32_t Blanks[] = {0x1680, 0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
+    if (*code >= 0x2000 && *code <= 0x200A) return false;
+    return std::find(std::begin(Blanks), std::end(Blanks), *code) == std::end(Blanks);
 }
 
 // The rest of an escape sequence or UTF-8 character arrives at once; a lone
@@ -51,9 +63,17 @@ std::size_t keyLength(std::string_view bytes) {
 
 KeyReader::KeyReader(int fd) : fd_(fd) {}
 
-bool KeyReader::read(std::string& key, Purpose) { return readFrom(0, key); }
+bool KeyReader::read(std::string& key, Purpose purpose) { return readFrom(0, purpose == Purpose::Line, key); }
 
-bool KeyReader::readNew(std::string& key) { return readFrom(runs_.size(), key); }
+bool KeyReader::readNew(std::string& key, bool keepAnswer) {
+    const std::size_t from = runs_.size();
+    if (!readFrom(from, true, key)) return false;
+    // Kept before what was read past the key, which was typed after it.
+    if (keepAnswer && beginsAnswer(key)) {
+        runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(from), Run{key, 0, true});
+    }
+    return true;
+}
 
 void KeyReader::setAside(std::size_t limit) {
     std::size_t held = 0;
@@ -62,7 +82,7 @@ void KeyReader::setAside(std::size_t limit) {
     for (pollfd waiting{fd_, POLLIN, 0}; held < limit && ::poll(&waiting, 1, 0) > 0;) {
         ssize_t got = ::read(fd_, buffer, sizeof buffer);
         if (got <= 0) break;
-        if (runs_.empty()) runs_.emplace_back();
+        if (runs_.empty() || runs_.back().answer) runs_.emplace_back();
         runs_.back().bytes.append(buffer, static_cast<std::size_t>(got));
         held += static_cast<std::size_t>(got);
     }
@@ -71,12 +91,12 @@ void KeyReader::setAside(std::size_t limit) {
 // Gathers the bytes of one key from the runs from `firstRun` on, then from
 // the descriptor; takes them once the key is whole, and no more: what was
 // read past its end stays for the next key.
-bool KeyReader::readFrom(std::size_t firstRun, std::string& key) {
+bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key) {
     key.clear();
     std::vector<std::pair<std::size_t, std::size_t>> used;  // a run, and how many of its bytes the key holds
     std::size_t run = firstRun, at = run < runs_.size() ? runs_[run].taken : 0;
     for (;;) {
-        while (run < runs_.size() && at >= runs_[run].bytes.size()) {
+        while (run < runs_.size() && (at >= runs_[run].bytes.size() || (runs_[run].answer && !forLine))) {
             ++run;
             at = run < runs_.size() ? runs_[run].taken : 0;
         }
@@ -126,7 +146,7 @@ bool KeyReader::readByte(char& byte, bool wait) {
 
 // A byte from the descriptor goes behind everything read so far.
 void KeyReader::append(std::size_t firstRun, char byte) {
-    if (runs_.empty() || runs_.size() - 1 < firstRun) runs_.emplace_back();
+    if (runs_.empty() || runs_.size() - 1 < firstRun || runs_.back().answer) runs_.emplace_back();
     runs_.back().bytes += byte;
 }
 

@@ -14,7 +14,7 @@ std::size_t keyLength(std::string_view bytes);
 
 // Keys read one key press at a time from a terminal (or any descriptor).
 // Keys set aside while the game shows its paging prompt are read first, in
-// the order they were typed.
+// the order they were typed; so is a byte read past the end of a key.
 class KeyReader {
 public:
     enum class Purpose { KeyWait, Line };
@@ -26,15 +26,19 @@ public:
     // Moves what has been typed so far into the keys set aside, while they
     // hold less than `limit` bytes.
     void setAside(std::size_t limit);
-    // Waits for a key typed from now on, past the keys set aside.
-    bool readNew(std::string& key);
+    // Waits for a key typed from now on, past the keys set aside. With
+    // `keepAnswer`, a key that can begin an answer (a printable character
+    // that is no blank) is also kept to begin the next line read; key waits
+    // pass it by.
+    bool readNew(std::string& key, bool keepAnswer);
 
 private:
     struct Run {
         std::string bytes;
         std::size_t taken = 0;  // bytes of it already read
+        bool answer = false;    // for a line read only
     };
-    bool readFrom(std::size_t firstRun, std::string& key);
+    bool readFrom(std::size_t firstRun, bool forLine, std::string& key);
     bool readByte(char& byte, bool wait);
     void append(std::size_t firstRun, char byte);
     void dropTaken();

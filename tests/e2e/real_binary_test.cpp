@@ -514,6 +514,20 @@ TEST(RealBinary, InASessionOfItsOwnKeysComeFromStandardInput) {
     EXPECT_TRUE(game.inLineModeWithEcho());
 }
 
+// At 80×25 the paging prompt cuts the first choice block. A number typed
+// there pages on and begins the answer: it shows at the read, and Enter
+// takes it.
+TEST(RealBinary, ANumberTypedAtThePagingPromptBeginsTheAnswer) {
+    TerminalGame game(Start().size(80, 25));
+    for (auto [shown, keys] : {std::pair{"[weiter mit einer Taste]", " "}, {"beliebige Taste...", " "},
+                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", "Kai\n"},
+                               {"[weiter mit einer Taste]", "1"}, {"200 - Spiel beenden\r\n1", "\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    EXPECT_TRUE(game.waitFor("Erschrocken willst du aufspringen")) << game.output();
+}
+
 // Each way to ask for plain text or no colours, and the transcript, through a
 // new game to the first choice; then 200 ends the game.
 TEST(RealBinary, PlainTextNoColourAndTheTranscript) {

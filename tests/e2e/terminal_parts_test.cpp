@@ -193,15 +193,20 @@ TEST(TerminalKeys, OneKeyIsOneKeyPress) {
 // Keys typed on a pipe and read as whole keys. A step types bytes (">..."),
 // sets aside what is typed ("s", as the paging prompt does), or reads one
 // key at a key wait ("w..."), a line read ("l...") or the paging prompt
-// ("p...") and expects the rest of the step.
+// ("p...") and expects the rest of the step. A key at the paging prompt that
+// can begin an answer also begins the next line read.
 TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
     const std::vector<std::pair<const char*, std::vector<std::string>>> cases{
         {"whole keys", {">\xc3\xa4\x1b[A\x1bOPx", "l\xc3\xa4", "w\x1b[A", "w\x1bOP", "lx"}},
         {"a Latin-1 byte, then Enter", {">\xe9\n", "l\xe9", "l\n"}},
         {"Escape, then Enter", {">\x1b\n", "w\x1b", "l\n"}},
         {"a CSI broken by a control key", {">\x1b[\x01", "l\x1b[", "w\x01"}},
-        {"a broken character set aside", {">\xc3" "1", "s", ">x", "px", "w\xc3", "w1"}},
+        {"a broken character set aside", {">\xc3" "1", "s", "> ", "p ", "w\xc3", "w1"}},
         {"a broken character at the paging prompt", {">a", "s", ">\xc3 ", "p\xc3", "wa", "w "}},
+        {"a digit at the paging prompt begins the next line, not a key wait", {">1", "p1", "> ", "w ", "l1"}},
+        {"blanks, Enter, escapes and controls only page on", {"> \n\x1b[B\x01", "p ", "p\n", "p\x1b[B", "p\x01"}},
+        {"a letter kept behind the keys set aside", {">2\n", "s", ">\xc3\xa4", "p\xc3\xa4", "l2", "l\n", "l\xc3\xa4"}},
+        {"keys set aside after it go to key waits", {">a", "s", ">-", "p-", ">b", "s", "> ", "p ", "wa", "wb", "l-"}},
     };
     for (const auto& [what, steps] : cases) {
         int pipeEnds[2];
@@ -218,7 +223,7 @@ TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
                 keys.setAside(1024);
             } else {
                 using Purpose = KeyReader::Purpose;
-                bool read = step[0] == 'p' ? keys.readNew(key)
+                bool read = step[0] == 'p' ? keys.readNew(key, true)
                                            : keys.read(key, step[0] == 'w' ? Purpose::KeyWait : Purpose::Line);
                 EXPECT_TRUE(read && key == bytes) << what << ": " << step[0] << " read " << key.size() << " bytes";
             }
