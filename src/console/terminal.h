@@ -23,6 +23,7 @@ struct Terminal {
     LineWrap* wrap = nullptr;       // wraps standard output when it is a terminal
     Pager* pager = nullptr;         // pages it when the keyboard is there too
     TerminalLineInput* lineInput = nullptr;  // typed lines, when standard input is the terminal
+    int continued[2] = {-1, -1};    // a pipe that gets a byte each time the game is continued
 };
 
 // The terminal, prepared on first use; that happens before main.
@@ -42,6 +43,11 @@ void resumeTerminal(bool withColour);
 // and stops, and continuing resumes it. A hang-up or interrupt that the
 // caller ignores stays ignored; a closed output always ends the game.
 void installSignalHandlers();
+
+// What standard output put on the terminal's current line since its last
+// line end, in the colours it had, for drawing it again; empty when output
+// goes elsewhere or the line was too long to keep.
+std::string outputLineSoFar();
 
 // Standard input read from the terminal through the game's own line editor,
 // so that keys typed ahead show at the prompt and can be erased.

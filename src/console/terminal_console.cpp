@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <locale>
+#include <streambuf>
 #include <string>
 #include <sys/ioctl.h>
 #include <thread>
@@ -65,6 +66,64 @@ winsize windowSize() {
 std::size_t windowWidth() { return windowSize().ws_col; }
 std::size_t windowHeight() { return windowSize().ws_row; }
 
+// Standard output on its way to the terminal, passed on as it comes, with
+// the text of the current line kept: colours stay in it, other escape
+// sequences do not, and a cursor home starts the line anew.
+class OutputLine : public std::streambuf {
+public:
+    explicit OutputLine(std::streambuf* next) : next_(next) {}
+    std::string soFar() const { return tooLong_ ? std::string() : start_ + line_; }
+    void lineStarted() {
+        start_ = colour_;
+        line_.clear();
+        tooLong_ = false;
+    }
+
+protected:
+    int_type overflow(int_type byte) override {
+        if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
+        char c = traits_type::to_char_type(byte);
+        return xsputn(&c, 1) == 1 ? byte : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) keep(byte);
+        return next_->sputn(bytes, count);
+    }
+    int sync() override { return next_->pubsync(); }
+
+private:
+    static constexpr std::size_t Limit = 4096;
+
+    void keep(char byte) {
+        if (!sequence_.empty()) {
+            sequence_ += byte;
+            const auto code = static_cast<unsigned char>(byte);
+            if (sequence_.size() == 2 ? byte == '[' : code < 0x40 || code > 0x7E) return;
+            if (byte == 'm') colour_ = sequence_, add(sequence_);
+            if (byte == 'H') lineStarted();
+            sequence_.clear();
+        } else if (byte == '\x1b') {
+            sequence_ = byte;
+        } else if (byte == '\n' || byte == '\r') {
+            lineStarted();
+        } else {
+            add(std::string_view(&byte, 1));
+        }
+    }
+    void add(std::string_view bytes) {
+        if (line_.size() + bytes.size() > Limit) tooLong_ = true;
+        else if (!tooLong_) line_ += bytes;
+    }
+
+    std::streambuf* next_;
+    std::string sequence_;  // an escape sequence under way
+    std::string colour_;    // the last colour sequence
+    std::string start_;     // the colour in force where the line began
+    std::string line_;
+    bool tooLong_ = false;
+};
+OutputLine* outputLine = nullptr;
+
 // Keys typed before the paging prompt appeared belong to the story's next
 // reads: they are set aside, up to this much.
 constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
@@ -109,6 +168,8 @@ const bool terminalReady = (terminal(), true);
 
 Terminal* preparedTerminal() { return prepared.load(); }
 
+std::string outputLineSoFar() { return outputLine != nullptr ? outputLine->soFar() : std::string(); }
+
 void writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -127,6 +188,8 @@ Terminal& terminal() {
         // Only a terminal gets wrapped text; files and pipes get it unchanged.
         t->tty = openKeyboard(t->original);
         if (t->outputIsTerminal) {
+            outputLine = new OutputLine(std::cout.rdbuf());  // lives until the process ends
+            std::cout.rdbuf(outputLine);
             LineWrapBuffer& wrapped = t->tty >= 0 ? installLineWrap(std::cout, windowWidth, windowHeight, showMore)
                                                   : installLineWrap(std::cout, windowWidth);
             t->wrap = &wrapped.wrap();
@@ -137,7 +200,13 @@ Terminal& terminal() {
             t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
             t->quiet.c_cc[VMIN] = 1;
             t->quiet.c_cc[VTIME] = 0;
-            t->keys = new KeyReader(t->tty);
+            if (::pipe(t->continued) == 0) {
+                for (int end : t->continued) {
+                    ::fcntl(end, F_SETFD, FD_CLOEXEC);
+                    ::fcntl(end, F_SETFL, O_NONBLOCK);
+                }
+            }
+            t->keys = new KeyReader(t->tty, t->continued[0]);
             t->lineInput = installTerminalLineInput(*t);
         }
         prepared = t;
@@ -221,6 +290,9 @@ void endLineInput() {
     // An answer typed ahead on an earlier line was not echoed now, so the
     // column counts on from the prompt.
     Terminal& t = terminal();
-    if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) t.wrap->lineStarted();
+    if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) {
+        t.wrap->lineStarted();
+        outputLine->lineStarted();
+    }
     if (t.pager != nullptr) t.pager->seen();
 }

@@ -61,13 +61,15 @@ std::size_t keyLength(std::string_view bytes) {
     return bytes.size() < length ? 0 : length;
 }
 
-KeyReader::KeyReader(int fd) : fd_(fd) {}
+KeyReader::KeyReader(int fd, int wakeUp) : fd_(fd), wakeUp_(wakeUp) {}
 
-bool KeyReader::read(std::string& key, Purpose purpose) { return readFrom(0, purpose == Purpose::Line, key); }
+bool KeyReader::read(std::string& key, Purpose purpose, const std::function<void()>& wokenUp) {
+    return readFrom(0, purpose == Purpose::Line, key, wokenUp);
+}
 
 bool KeyReader::readNew(std::string& key, bool keepAnswer) {
     const std::size_t from = runs_.size();
-    if (!readFrom(from, true, key)) return false;
+    if (!readFrom(from, true, key, {})) return false;
     // Kept before what was read past the key, which was typed after it.
     if (keepAnswer && beginsAnswer(key)) {
         runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(from), Run{key, 0, true});
@@ -91,7 +93,8 @@ void KeyReader::setAside(std::size_t limit) {
 // Gathers the bytes of one key from the runs from `firstRun` on, then from
 // the descriptor; takes them once the key is whole, and no more: what was
 // read past its end stays for the next key.
-bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key) {
+bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
+                         const std::function<void()>& wokenUp) {
     key.clear();
     std::vector<std::pair<std::size_t, std::size_t>> used;  // a run, and how many of its bytes the key holds
     std::size_t run = firstRun, at = run < runs_.size() ? runs_[run].taken : 0;
@@ -104,7 +107,7 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key) {
         if (run < runs_.size()) {
             byte = runs_[run].bytes[at];
         } else {
-            if (!readByte(byte, key.empty())) break;
+            if (!readByte(byte, key.empty(), wokenUp)) break;
             append(firstRun, byte);
             run = runs_.size() - 1;
             at = runs_[run].bytes.size() - 1;
@@ -128,19 +131,31 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key) {
     return true;
 }
 
-// Waits for the first byte of a key; the rest of it only a moment.
-bool KeyReader::readByte(char& byte, bool wait) {
+// Waits for the first byte of a key, waking up for the wake-up pipe; the
+// rest of the key only a moment.
+bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wokenUp) {
     for (;;) {
-        if (!wait) {
-            pollfd waiting{fd_, POLLIN, 0};
-            int ready = ::poll(&waiting, 1, RestOfKeyTimeoutMs);
-            if (ready < 0 && errno == EINTR) continue;
-            if (ready <= 0) return false;
+        pollfd waiting[2]{{fd_, POLLIN, 0}, {wakeUp_, POLLIN, 0}};
+        const int ready = ::poll(waiting, wait && wakeUp_ >= 0 ? 2 : 1, wait ? -1 : RestOfKeyTimeoutMs);
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready == 0 || (ready < 0 && !wait)) return false;
+        if (wait && (waiting[1].revents & POLLIN) != 0) {
+            dropWakeUps();
+            if (wokenUp) wokenUp();
+            continue;
         }
         ssize_t got = ::read(fd_, &byte, 1);
         if (got == 1) return true;
         if (got < 0 && errno == EINTR) continue;
         return false;
+    }
+}
+
+void KeyReader::dropWakeUps() {
+    char drained[64];
+    if (wakeUp_ >= 0) {
+        while (::read(wakeUp_, drained, sizeof drained) > 0) {
+        }
     }
 }
 

@@ -19,10 +19,12 @@ class KeyReader {
 public:
     enum class Purpose { KeyWait, Line };
 
-    explicit KeyReader(int fd);
+    // A byte arriving on `wakeUp` (a pipe; -1: none) interrupts the wait.
+    explicit KeyReader(int fd, int wakeUp = -1);
 
     // Waits for one key press; false at the end of input or on an error.
-    bool read(std::string& key, Purpose purpose);
+    // `wokenUp` is called each time the wait is interrupted.
+    bool read(std::string& key, Purpose purpose, const std::function<void()>& wokenUp = {});
     // Moves what has been typed so far into the keys set aside, while they
     // hold less than `limit` bytes.
     void setAside(std::size_t limit);
@@ -31,6 +33,8 @@ public:
     // that is no blank) is also kept to begin the next line read; key waits
     // pass it by.
     bool readNew(std::string& key, bool keepAnswer);
+    // Forgets the wake-ups that came before now.
+    void dropWakeUps();
 
 private:
     struct Run {
@@ -38,11 +42,12 @@ private:
         std::size_t taken = 0;  // bytes of it already read
         bool answer = false;    // for a line read only
     };
-    bool readFrom(std::size_t firstRun, bool forLine, std::string& key);
-    bool readByte(char& byte, bool wait);
+    bool readFrom(std::size_t firstRun, bool forLine, std::string& key, const std::function<void()>& wokenUp);
+    bool readByte(char& byte, bool wait, const std::function<void()>& wokenUp);
     void append(std::size_t firstRun, char byte);
     void dropTaken();
 
     int fd_;
+    int wakeUp_;
     std::deque<Run> runs_;  // keys set aside and bytes read ahead, oldest first
 };

@@ -27,9 +27,14 @@ protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         std::cout.flush();
+        // Continued after a stop, the line is drawn again where the shell
+        // left the cursor: the prompt's line and what was typed.
+        keys_.dropWakeUps();
+        auto drawAgain = [this] { writeAll(tty_, "\r" + outputLineSoFar() + editor_.shown()); };
         std::string key, echo;
         for (;;) {
-            if (!keys_.read(key, KeyReader::Purpose::Line)) return traits_type::eof();  // the terminal is gone
+            // false: the terminal is gone
+            if (!keys_.read(key, KeyReader::Purpose::Line, drawAgain)) return traits_type::eof();
             echo.clear();
             LineEditor::Outcome outcome = editor_.press(key, echo);
             writeAll(tty_, echo);

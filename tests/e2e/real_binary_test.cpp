@@ -170,7 +170,8 @@ public:
     }
     // Ctrl+Z, then the shell's fg. Stopped, the terminal is the player's
     // again (line mode, echo, colours reset); continued, the game takes its
-    // own mode back and shows the colour that was in force again.
+    // own mode back and shows the colour that was in force again (and a line
+    // being typed).
     void stopAndContinue() {
         drain();
         std::string colour;  // the last colour sequence shown
@@ -187,7 +188,7 @@ public:
         mark = output_.size();
         ::kill(gamePid(), SIGCONT);
         ASSERT_TRUE(readUntil([&] { return !inLineModeWithEcho() && output_.size() >= mark + colour.size(); }));
-        EXPECT_EQ(output_.substr(mark), colour) << "the colour in force is not back";
+        EXPECT_TRUE(output_.substr(mark).starts_with(colour)) << "the colour in force is not back";
     }
     void signal(int signalNumber) const { ::kill(gamePid(), signalNumber); }
     void hangUp() { ::close(std::exchange(master_, -1)); }
@@ -340,6 +341,21 @@ TEST(RealBinary, APauseGoesOnAfterCtrlZ) {
     game.signal(SIGCONT);
     ASSERT_TRUE(game.waitFor("Hier könnte Ihr Logo stehen..."));
     EXPECT_GT(std::chrono::steady_clock::now() - shown, 3000ms + 700ms - 200ms);
+}
+
+// Ctrl+Z while a number is typed: continued, the game shows the prompt's
+// line and what was typed again, and Enter takes it.
+TEST(RealBinary, AfterCtrlZTheLineBeingTypedIsShownAgain) {
+    TerminalGame game(Start().job());
+    for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "12"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    ASSERT_TRUE(game.waitFor("12"));
+    game.stopAndContinue();
+    EXPECT_TRUE(game.waitFor("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:12")) << game.output();
+    game.type("\n");
+    EXPECT_TRUE(game.waitFor("Ungültige Auswahl!")) << game.output();
 }
 
 // A hang-up that the caller ignores (nohup) stays ignored: the game plays
