@@ -99,7 +99,10 @@ private:
             sequence_ += byte;
             const auto code = static_cast<unsigned char>(byte);
             if (sequence_.size() == 2 ? byte == '[' : code < 0x40 || code > 0x7E) return;
-            if (byte == 'm') colour_ = sequence_, add(sequence_);
+            if (byte == 'm') {
+                colour_ = sequence_;
+                add(sequence_);
+            }
             if (byte == 'H') lineStarted();
             sequence_.clear();
         } else if (byte == '\x1b') {
