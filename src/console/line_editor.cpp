@@ -64,6 +64,22 @@ std::string LineEditor::take() {
     return std::exchange(line_, std::string());
 }
 
+std::string LineEditor::shown() const {
+    std::string shown;
+    for (std::size_t at = 0; at < line_.size();) {
+        std::size_t length = 1;  // the whole character, or one stray byte
+        for (std::size_t tried = 4; tried > 1; --tried) {
+            if (at + tried <= line_.size() && codePointOf(std::string_view(line_).substr(at, tried))) {
+                length = tried;
+                break;
+            }
+        }
+        shown += shownAs(std::string_view(line_).substr(at, length));
+        at += length;
+    }
+    return shown;
+}
+
 void LineEditor::insert(std::string_view bytes, std::string_view shown, std::string& echo) {
     if (line_.size() + bytes.size() > limit_) {
         if (!rang_) echo += '\a';

@@ -32,6 +32,8 @@ public:
 
     // The line typed so far, with its line end once entered; starts anew.
     std::string take();
+    // The line typed so far as the terminal shows it.
+    std::string shown() const;
 
 private:
     void eraseLast(std::string& echo);

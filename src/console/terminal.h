@@ -7,12 +7,14 @@
 #include <string_view>
 #include <termios.h>
 
+class KeyReader;
 class LineWrap;
 class Pager;
 class TerminalLineInput;
 
 struct Terminal {
-    int tty = -1;                   // the controlling terminal, or -1 without one
+    int tty = -1;                   // the keyboard's terminal, or -1 without one
+    KeyReader* keys = nullptr;      // the keys typed there
     bool outputIsTerminal = false;  // standard output: colours and wrapping only there
     termios original{};             // the mode the player's terminal had at start
     termios quiet{};                // the game's mode: keys one by one, no echo
@@ -21,6 +23,7 @@ struct Terminal {
     LineWrap* wrap = nullptr;       // wraps standard output when it is a terminal
     Pager* pager = nullptr;         // pages it when the keyboard is there too
     TerminalLineInput* lineInput = nullptr;  // typed lines, when standard input is the terminal
+    int continued[2] = {-1, -1};    // a pipe that gets a byte each time the game is continued
 };
 
 // The terminal, prepared on first use; that happens before main.
@@ -41,9 +44,10 @@ void resumeTerminal(bool withColour);
 // caller ignores stays ignored; a closed output always ends the game.
 void installSignalHandlers();
 
-// Reads one key press (a character or a whole escape sequence) from `fd`;
-// false at the end of input or on an error.
-bool readKey(int fd, std::string& key);
+// What standard output put on the terminal's current line since its last
+// line end, in the colours it had, for drawing it again; empty when output
+// goes elsewhere or the line was too long to keep.
+std::string outputLineSoFar();
 
 // Standard input read from the terminal through the game's own line editor,
 // so that keys typed ahead show at the prompt and can be erased.

@@ -1,5 +1,5 @@
 // The console on a terminal (Linux, macOS): ANSI colours and clearing on
-// standard output, keys read one by one from the controlling terminal.
+// standard output, keys read one by one from the player's terminal.
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -7,11 +7,10 @@
 #include <fcntl.h>
 #include <iostream>
 #include <locale>
-#include <poll.h>
+#include <streambuf>
 #include <string>
 #include <sys/ioctl.h>
 #include <thread>
-#include <utility>
 #include <unistd.h>
 
 #include "console/ansi.h"
@@ -70,14 +69,81 @@ winsize windowSize() {
 std::size_t windowWidth() { return windowSize().ws_col; }
 std::size_t windowHeight() { return windowSize().ws_row; }
 
-// Keys that were typed before the paging prompt appeared: they belong to the
-// story's next reads, which take them first.
-std::string typedAhead;
-std::size_t typedAheadTaken = 0;  // bytes of it already read
+// Standard output on its way to the terminal, passed on as it comes, with
+// the text of the current line kept: colours stay in it, other escape
+// sequences do not, and a cursor home starts the line anew.
+class OutputLine : public std::streambuf {
+public:
+    explicit OutputLine(std::streambuf* next) : next_(next) {}
+    std::string soFar() const { return tooLong_ ? std::string() : start_ + line_; }
+    void lineStarted() {
+        start_ = colour_;
+        line_.clear();
+        tooLong_ = false;
+    }
+
+protected:
+    int_type overflow(int_type byte) override {
+        if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
+        char c = traits_type::to_char_type(byte);
+        return xsputn(&c, 1) == 1 ? byte : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) keep(byte);
+        return next_->sputn(bytes, count);
+    }
+    int sync() override { return next_->pubsync(); }
+
+private:
+    static constexpr std::size_t Limit = 4096;
+
+    void keep(char byte) {
+        if (!sequence_.empty()) {
+            sequence_ += byte;
+            const auto code = static_cast<unsigned char>(byte);
+            if (sequence_.size() == 2 ? byte == '[' : code < 0x40 || code > 0x7E) return;
+            if (byte == 'm') {
+                colour_ = sequence_;
+                add(sequence_);
+            }
+            if (byte == 'H') lineStarted();
+            sequence_.clear();
+        } else if (byte == '\x1b') {
+            sequence_ = byte;
+        } else if (byte == '\n' || byte == '\r') {
+            lineStarted();
+        } else {
+            add(std::string_view(&byte, 1));
+        }
+    }
+    void add(std::string_view bytes) {
+        if (line_.size() + bytes.size() > Limit) tooLong_ = true;
+        else if (!tooLong_) line_ += bytes;
+    }
+
+    std::streambuf* next_;
+    std::string sequence_;  // an escape sequence under way
+    std::string colour_;    // the last colour sequence
+    std::string start_;     // the colour in force where the line began
+    std::string line_;
+    bool tooLong_ = false;
+};
+OutputLine* outputLine = nullptr;
+
+// Keys typed before the paging prompt appeared belong to the story's next
+// reads: they are set aside, up to this much.
 constexpr std::size_t TypedAheadLimit = std::size_t{4} << 20;
 
-int openControllingTerminal(termios& mode) {
+// The player's keyboard: the controlling terminal, or else the terminal that
+// standard input is (a game started in a session of its own, as some
+// launchers do, has no /dev/tty). Opened anew, for reading and writing.
+int openKeyboard(termios& mode) {
     int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (tty < 0 && ::isatty(STDIN_FILENO) == 1) {
+        const char* name = ::ttyname(STDIN_FILENO);
+        tty = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
+        if (tty < 0) tty = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    }
     if (tty >= 0 && ::tcgetattr(tty, &mode) != 0) {
         ::close(tty);
         tty = -1;
@@ -85,45 +151,18 @@ int openControllingTerminal(termios& mode) {
     return tty;
 }
 
-// Reads one byte, a key typed ahead first; false at the end of input or on an error.
-bool readByte(int fd, char& byte) {
-    if (typedAheadTaken < typedAhead.size() && fd == terminal().tty) {
-        byte = typedAhead[typedAheadTaken++];
-        if (typedAheadTaken == typedAhead.size()) typedAhead.clear(), typedAheadTaken = 0;
-        return true;
-    }
-    for (;;) {
-        ssize_t got = ::read(fd, &byte, 1);
-        if (got == 1) return true;
-        if (got < 0 && errno == EINTR) continue;
-        return false;
-    }
-}
-
-// The rest of an escape sequence or UTF-8 character arrives at once; a lone
-// Escape is followed by nothing.
-constexpr int RestOfKeyTimeoutMs = 50;
-
 // Sets aside what is typed already, shows the paging prompt, waits for a
 // key pressed after it and erases the prompt again; the colour in force is
 // shown anew.
 void showMore() {
     Terminal& t = terminal();
-    char buffer[4096];
-    for (pollfd waiting{t.tty, POLLIN, 0}; typedAhead.size() < TypedAheadLimit && ::poll(&waiting, 1, 0) > 0;) {
-        ssize_t got = ::read(t.tty, buffer, sizeof buffer);
-        if (got <= 0) break;
-        typedAhead.append(buffer, static_cast<std::size_t>(got));
-    }
+    t.keys->setAside(TypedAheadLimit);
     const int colour = t.colour.load();
     if (colour >= 0) writeAll(STDOUT_FILENO, AnsiReset);
     const std::string_view prompt = morePromptFor(windowWidth());
     writeAll(STDOUT_FILENO, prompt);
-    std::string kept = std::exchange(typedAhead, {}), key;
-    const std::size_t taken = std::exchange(typedAheadTaken, 0);
-    readKey(t.tty, key);
-    typedAhead = std::move(kept);
-    typedAheadTaken = taken;
+    std::string key;
+    t.keys->readNew(key, t.lineInput != nullptr);
     writeAll(STDOUT_FILENO, promptEraser(prompt));
     if (colour >= 0) writeAll(STDOUT_FILENO, sgrFor(static_cast<TextColour>(colour)));
 }
@@ -134,6 +173,8 @@ const bool terminalReady = (terminal(), true);
 }  // namespace
 
 Terminal* preparedTerminal() { return prepared.load(); }
+
+std::string outputLineSoFar() { return outputLine != nullptr ? outputLine->soFar() : std::string(); }
 
 void writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -151,8 +192,10 @@ Terminal& terminal() {
         makeInputBlocking(*t);
         t->outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
         // Only a terminal gets wrapped text; files and pipes get it unchanged.
-        t->tty = openControllingTerminal(t->original);
+        t->tty = openKeyboard(t->original);
         if (t->outputIsTerminal) {
+            outputLine = new OutputLine(std::cout.rdbuf());  // lives until the process ends
+            std::cout.rdbuf(outputLine);
             LineWrapBuffer& wrapped = t->tty >= 0 ? installLineWrap(std::cout, windowWidth, windowHeight, showMore)
                                                   : installLineWrap(std::cout, windowWidth);
             t->wrap = &wrapped.wrap();
@@ -163,6 +206,13 @@ Terminal& terminal() {
             t->quiet.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
             t->quiet.c_cc[VMIN] = 1;
             t->quiet.c_cc[VTIME] = 0;
+            if (::pipe(t->continued) == 0) {
+                for (int end : t->continued) {
+                    ::fcntl(end, F_SETFD, FD_CLOEXEC);
+                    ::fcntl(end, F_SETFL, O_NONBLOCK);
+                }
+            }
+            t->keys = new KeyReader(t->tty, t->continued[0]);
             t->lineInput = installTerminalLineInput(*t);
         }
         prepared = t;
@@ -172,20 +222,6 @@ Terminal& terminal() {
         return t;
     }();
     return *instance;
-}
-
-bool readKey(int fd, std::string& key) {
-    key.clear();
-    char byte = 0;
-    if (!readByte(fd, byte)) return false;
-    key += byte;
-    while (keyLength(key) == 0) {
-        pollfd waiting{fd, POLLIN, 0};
-        const bool keysAhead = typedAheadTaken < typedAhead.size();
-        if ((!keysAhead && ::poll(&waiting, 1, RestOfKeyTimeoutMs) <= 0) || !readByte(fd, byte)) break;
-        key += byte;
-    }
-    return true;
 }
 
 void enterFullScreen() {
@@ -232,7 +268,7 @@ void waitForKey() {
     std::cout.flush();
     Terminal& t = terminal();
     std::string key;
-    if (t.tty >= 0) readKey(t.tty, key);
+    if (t.keys != nullptr) t.keys->read(key, KeyReader::Purpose::KeyWait);
     if (t.pager != nullptr) t.pager->seen();
 }
 
@@ -265,6 +301,9 @@ void endLineInput() {
     // An answer typed ahead on an earlier line was not echoed now, so the
     // column counts on from the prompt.
     Terminal& t = terminal();
-    if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) t.wrap->lineStarted();
+    if (t.wrap != nullptr && t.lineInput != nullptr && takeLineEntered(*t.lineInput)) {
+        t.wrap->lineStarted();
+        outputLine->lineStarted();
+    }
     if (t.pager != nullptr) t.pager->seen();
 }

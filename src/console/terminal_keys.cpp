@@ -1,5 +1,15 @@
 #include "console/terminal_keys.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <iterator>
+#include <poll.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "console/display_width.h"
+
 namespace {
 
 std::size_t utf8Length(unsigned char lead) {
@@ -20,6 +30,19 @@ std::size_t csiLength(std::string_view bytes) {
     return 0;
 }
 
+// A key that can begin a typed answer: one printable character, no blank.
+bool beginsAnswer(std::string_view key) {
+    const std::optional<char32_t> code = codePointOf(key);
+    if (!code || *code <= 0x20 || (*code >= 0x7F && *code <= 0xA0) || displayWidth(*code) == 0) return false;
+    constexpr char32_t Blanks[] = {0x1680, 0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
+    if (*code >= 0x2000 && *code <= 0x200A) return false;
+    return std::find(std::begin(Blanks), std::end(Blanks), *code) == std::end(Blanks);
+}
+
+// The rest of an escape sequence or UTF-8 character arrives at once; a lone
+// Escape is followed by nothing.
+constexpr int RestOfKeyTimeoutMs = 50;
+
 }  // namespace
 
 std::size_t keyLength(std::string_view bytes) {
@@ -36,4 +59,115 @@ std::size_t keyLength(std::string_view bytes) {
         if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return i;  // broken sequence
     }
     return bytes.size() < length ? 0 : length;
+}
+
+KeyReader::KeyReader(int fd, int wakeUp) : fd_(fd), wakeUp_(wakeUp) {}
+
+bool KeyReader::read(std::string& key, Purpose purpose, const std::function<void()>& wokenUp) {
+    return readFrom(0, purpose == Purpose::Line, key, wokenUp);
+}
+
+bool KeyReader::readNew(std::string& key, bool keepAnswer) {
+    const std::size_t from = runs_.size();
+    if (!readFrom(from, true, key, {})) return false;
+    // Kept before what was read past the key, which was typed after it.
+    if (keepAnswer && beginsAnswer(key)) {
+        runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(from), Run{key, 0, true});
+    }
+    return true;
+}
+
+void KeyReader::setAside(std::size_t limit) {
+    std::size_t held = 0;
+    for (const Run& run : runs_) held += run.bytes.size() - run.taken;
+    char buffer[4096];
+    for (pollfd waiting{fd_, POLLIN, 0}; held < limit && ::poll(&waiting, 1, 0) > 0;) {
+        ssize_t got = ::read(fd_, buffer, sizeof buffer);
+        if (got <= 0) break;
+        if (runs_.empty() || runs_.back().answer) runs_.emplace_back();
+        runs_.back().bytes.append(buffer, static_cast<std::size_t>(got));
+        held += static_cast<std::size_t>(got);
+    }
+}
+
+// Gathers the bytes of one key from the runs from `firstRun` on, then from
+// the descriptor; takes them once the key is whole, and no more: what was
+// read past its end stays for the next key.
+bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
+                         const std::function<void()>& wokenUp) {
+    key.clear();
+    std::vector<std::pair<std::size_t, std::size_t>> used;  // a run, and how many of its bytes the key holds
+    std::size_t run = firstRun, at = run < runs_.size() ? runs_[run].taken : 0;
+    for (;;) {
+        while (run < runs_.size() && (at >= runs_[run].bytes.size() || (runs_[run].answer && !forLine))) {
+            ++run;
+            at = run < runs_.size() ? runs_[run].taken : 0;
+        }
+        char byte = 0;
+        if (run < runs_.size()) {
+            byte = runs_[run].bytes[at];
+        } else {
+            if (!readByte(byte, key.empty(), wokenUp)) break;
+            append(firstRun, byte);
+            run = runs_.size() - 1;
+            at = runs_[run].bytes.size() - 1;
+        }
+        ++at;
+        if (used.empty() || used.back().first != run) used.emplace_back(run, 0);
+        ++used.back().second;
+        key += byte;
+        if (keyLength(key) != 0) break;
+    }
+    if (key.empty()) return false;
+    // The byte that ended an unfinished key belongs to the next one.
+    const std::size_t length = keyLength(key);
+    if (length != 0) key.resize(length);
+    std::size_t left = key.size();
+    for (auto [index, count] : used) {
+        runs_[index].taken += std::min(count, left);
+        left -= std::min(count, left);
+    }
+    dropTaken();
+    return true;
+}
+
+// Waits for the first byte of a key, waking up for the wake-up pipe; the
+// rest of the key only a moment.
+bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wokenUp) {
+    for (;;) {
+        pollfd waiting[2]{{fd_, POLLIN, 0}, {wakeUp_, POLLIN, 0}};
+        const int ready = ::poll(waiting, wait && wakeUp_ >= 0 ? 2 : 1, wait ? -1 : RestOfKeyTimeoutMs);
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready == 0 || (ready < 0 && !wait)) return false;
+        if (wait && (waiting[1].revents & POLLIN) != 0) {
+            dropWakeUps();
+            if (wokenUp) wokenUp();
+            continue;
+        }
+        ssize_t got = ::read(fd_, &byte, 1);
+        if (got == 1) return true;
+        if (got < 0 && errno == EINTR) continue;
+        return false;
+    }
+}
+
+void KeyReader::dropWakeUps() {
+    char drained[64];
+    if (wakeUp_ >= 0) {
+        while (::read(wakeUp_, drained, sizeof drained) > 0) {
+        }
+    }
+}
+
+// A byte from the descriptor goes behind everything read so far.
+void KeyReader::append(std::size_t firstRun, char byte) {
+    if (runs_.empty() || runs_.size() - 1 < firstRun || runs_.back().answer) runs_.emplace_back();
+    runs_.back().bytes += byte;
+}
+
+void KeyReader::dropTaken() {
+    for (std::size_t i = 0; i < runs_.size();) {
+        if (runs_[i].taken == runs_[i].bytes.size()) runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
+        else ++i;
+    }
 }

@@ -4,6 +4,7 @@
 // the terminal's queue and so begin the line, shown and erasable.
 #include <iostream>
 #include <streambuf>
+#include <sys/stat.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -11,22 +12,29 @@
 
 #include "console/line_editor.h"
 #include "console/terminal.h"
+#include "console/terminal_keys.h"
 
 // A line pasted whole may be long, but never costs more memory than this.
 constexpr std::size_t TypedLineLimit = std::size_t{2} << 20;
 
 class TerminalLineInput : public std::streambuf {
 public:
-    TerminalLineInput(int tty, EditingKeys keys) : tty_(tty), editor_(keys, TypedLineLimit) {}
+    TerminalLineInput(int tty, KeyReader& keys, EditingKeys editing)
+        : tty_(tty), keys_(keys), editor_(editing, TypedLineLimit) {}
     bool takeEntered() { return std::exchange(entered_, false); }
 
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         std::cout.flush();
+        // Continued after a stop, the line is drawn again where the shell
+        // left the cursor: the prompt's line and what was typed.
+        keys_.dropWakeUps();
+        auto drawAgain = [this] { writeAll(tty_, "\r" + outputLineSoFar() + editor_.shown()); };
         std::string key, echo;
         for (;;) {
-            if (!readKey(tty_, key)) return traits_type::eof();  // the terminal is gone
+            // false: the terminal is gone
+            if (!keys_.read(key, KeyReader::Purpose::Line, drawAgain)) return traits_type::eof();
             echo.clear();
             LineEditor::Outcome outcome = editor_.press(key, echo);
             writeAll(tty_, echo);
@@ -41,6 +49,7 @@ protected:
 
 private:
     int tty_;
+    KeyReader& keys_;
     LineEditor editor_;
     std::string line_;
     bool entered_ = false;
@@ -55,15 +64,21 @@ EditingKeys editingKeysOf(const termios& mode) {
     return EditingKeys{key(VERASE), key(VKILL), key(VWERASE), key(VEOF)};
 }
 
-// Standard input is the game's controlling terminal (the one it opened as
-// /dev/tty), not a pipe, a file or some other terminal.
-bool inputIsControllingTerminal() { return ::isatty(STDIN_FILENO) == 1 && ::tcgetsid(STDIN_FILENO) != -1; }
+// Standard input is the terminal the keys come from, not a pipe, a file or
+// some other terminal: the controlling terminal (that /dev/tty stands for),
+// or the same device as the keyboard opened without one.
+bool inputIsKeyboard(int tty) {
+    if (::isatty(STDIN_FILENO) != 1) return false;
+    if (::tcgetsid(STDIN_FILENO) != -1) return true;
+    struct stat input {}, keyboard {};
+    return ::fstat(STDIN_FILENO, &input) == 0 && ::fstat(tty, &keyboard) == 0 && input.st_rdev == keyboard.st_rdev;
+}
 
 }  // namespace
 
 TerminalLineInput* installTerminalLineInput(const Terminal& t) {
-    if (t.tty < 0 || !inputIsControllingTerminal()) return nullptr;
-    auto* input = new TerminalLineInput(t.tty, editingKeysOf(t.original));  // lives as long as std::cin
+    if (t.tty < 0 || !inputIsKeyboard(t.tty)) return nullptr;
+    auto* input = new TerminalLineInput(t.tty, *t.keys, editingKeysOf(t.original));  // lives as long as std::cin
     std::cin.rdbuf(input);
     return input;
 }

@@ -51,10 +51,14 @@ extern "C" void restoreAndStop(int) {
 }
 
 // Continued: the game's own mode again, and the colour in force if the stop
-// had reset it (a SIGSTOP from elsewhere leaves the terminal as it was).
+// had reset it (a SIGSTOP from elsewhere leaves the terminal as it was). A
+// line being typed is drawn again by the read that waits for its next key,
+// woken up through the pipe.
 extern "C" void resumeAfterStop(int) {
     const int savedErrno = errno;
     resumeTerminal(colourReset.exchange(false));
+    Terminal* t = preparedTerminal();
+    if (t != nullptr && t->continued[1] >= 0) writeAll(t->continued[1], std::string_view("", 1));
     errno = savedErrno;
 }
 

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <regex>
+#include <sstream>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -35,6 +36,7 @@ struct Start {
     std::vector<std::string> options;
     bool fastClock = true;
     bool asJob = false;
+    bool ownSession = false;
     std::function<void()> inChild;
 
     Start& width(unsigned short value) { return columns = value, *this; }
@@ -42,25 +44,37 @@ struct Start {
     Start& with(std::vector<std::string> given) { return options = std::move(given), *this; }
     Start& realClock(bool real = true) { return fastClock = !real, *this; }
     Start& job() { return asJob = true, *this; }
+    Start& session() { return ownSession = true, *this; }
     Start& before(std::function<void()> step) { return inChild = std::move(step), *this; }
 };
+
+// Waits for the game forked off in the child of forkpty and ends as it ended.
+[[noreturn]] void endAs(pid_t game) {
+    int status = 0;
+    while (::waitpid(game, &status, 0) < 0 && errno == EINTR) {
+    }
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+}
 
 // In the child of forkpty: a shell with job control. The game runs in a
 // process group of its own, in the terminal's foreground, so Ctrl+Z stops
 // it; the shell ends as the game ends.
 void runAsJob() {
     pid_t job = ::fork();
-    if (job == 0) {
-        ::setpgid(0, 0);
-        ::signal(SIGTTOU, SIG_IGN);
-        ::tcsetpgrp(STDIN_FILENO, ::getpgrp());
-        ::signal(SIGTTOU, SIG_DFL);
-        return;
-    }
-    int status = 0;
-    while (::waitpid(job, &status, 0) < 0 && errno == EINTR) {
-    }
-    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    if (job != 0) endAs(job);
+    ::setpgid(0, 0);
+    ::signal(SIGTTOU, SIG_IGN);
+    ::tcsetpgrp(STDIN_FILENO, ::getpgrp());
+    ::signal(SIGTTOU, SIG_DFL);
+}
+
+// In the child of forkpty: the game in a session of its own (setsid, as some
+// launchers start programs), the terminal on its standard descriptors but no
+// controlling terminal.
+void runInOwnSession() {
+    pid_t game = ::fork();
+    if (game != 0) endAs(game);
+    ::setsid();
 }
 
 // The state letter of a process in /proc ('T': stopped).
@@ -79,6 +93,7 @@ public:
         if ((pid_ = forkpty(&master_, nullptr, nullptr, &size)) == 0) {
             if (start.fastClock) useFastClock();
             if (start.asJob) runAsJob();
+            if (start.ownSession) runInOwnSession();
             if (start.inChild) start.inChild();
             std::vector<char*> arguments{const_cast<char*>(HULGOR_BINARY)};
             for (const std::string& option : start.options) arguments.push_back(const_cast<char*>(option.c_str()));
@@ -139,12 +154,26 @@ public:
         return (mode.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
     }
     const std::string& output() const { return output_; }
-    // Ctrl+Z, then the shell's fg. Stopped, the terminal is the player's
-    // again (line mode, echo, colours reset); continued, the game takes its
-    // own mode back and shows the colour that was in force again.
-    void stopAndContinue() {
+    // Reads what the game has written so far.
+    void drain() {
         while (readSome(50ms)) {
         }
+    }
+    // The game started in a session of its own: the only child of the
+    // process that waits for it.
+    pid_t sessionGamePid() const {
+        const std::string parent = std::to_string(pid_);
+        std::istringstream children(fileBytes("/proc/" + parent + "/task/" + parent + "/children"));
+        pid_t child = -1;
+        children >> child;
+        return child;
+    }
+    // Ctrl+Z, then the shell's fg. Stopped, the terminal is the player's
+    // again (line mode, echo, colours reset); continued, the game takes its
+    // own mode back and shows the colour that was in force again (and a line
+    // being typed).
+    void stopAndContinue() {
+        drain();
         std::string colour;  // the last colour sequence shown
         for (std::size_t at = output_.rfind("\x1b["); at != std::string::npos && colour.empty();
              at = at == 0 ? std::string::npos : output_.rfind("\x1b[", at - 1)) {
@@ -159,7 +188,7 @@ public:
         mark = output_.size();
         ::kill(gamePid(), SIGCONT);
         ASSERT_TRUE(readUntil([&] { return !inLineModeWithEcho() && output_.size() >= mark + colour.size(); }));
-        EXPECT_EQ(output_.substr(mark), colour) << "the colour in force is not back";
+        EXPECT_TRUE(output_.substr(mark).starts_with(colour)) << "the colour in force is not back";
     }
     void signal(int signalNumber) const { ::kill(gamePid(), signalNumber); }
     void hangUp() { ::close(std::exchange(master_, -1)); }
@@ -338,6 +367,21 @@ TEST(RealBinary, APauseGoesOnAfterCtrlZ) {
     EXPECT_GT(std::chrono::steady_clock::now() - shown, 3000ms + 700ms - 200ms);
 }
 
+// Ctrl+Z while a number is typed: continued, the game shows the prompt's
+// line and what was typed again, and Enter takes it.
+TEST(RealBinary, AfterCtrlZTheLineBeingTypedIsShownAgain) {
+    TerminalGame game(Start().job());
+    for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "12"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    ASSERT_TRUE(game.waitFor("12"));
+    game.stopAndContinue();
+    EXPECT_TRUE(game.waitFor("Bitte wähle eine Option, indem du die ZAHL dazu eingibst:12")) << game.output();
+    game.type("\n");
+    EXPECT_TRUE(game.waitFor("Ungültige Auswahl!")) << game.output();
+}
+
 // A hang-up that the caller ignores (nohup) stays ignored: the game plays
 // on, and ends at the end of its input once the terminal is closed.
 TEST(RealBinary, AHangUpIgnoredByTheCallerStaysIgnored) {
@@ -478,6 +522,51 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
     game.type("x");
     ASSERT_TRUE(game.waitFor("Verzweifelt rufst du um Hilfe")) << game.output().substr(named);
     EXPECT_NE(game.output().find("\r" + std::string(24, ' ') + "\r", named), std::string::npos) << "not erased";
+}
+
+// A byte that breaks an unfinished key (a Latin-1 "é", an Escape) is not
+// taken with it: the Enter after it still ends the line.
+TEST(RealBinary, TheKeyAfterABrokenSequenceIsKept) {
+    TerminalGame game;
+    for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "\xe9\n"},
+                               {"Ungültige Eingabe!", "3\x1b\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    EXPECT_TRUE(game.waitFor("Version: ")) << game.output();
+}
+
+// Started in a session of its own, the game has no /dev/tty: it takes the
+// keys from standard input, the terminal it is. The splash waits for its
+// key, a typed line is echoed, and the terminal is given back at the end.
+TEST(RealBinary, InASessionOfItsOwnKeysComeFromStandardInput) {
+    TerminalGame game(Start().session());
+    ASSERT_TRUE(game.waitFor("Drücke eine beliebige Taste..."));
+    ASSERT_TRUE(game.readUntil([&] { return processState(game.sessionGamePid()) == 'S'; }));
+    game.drain();
+    std::size_t waiting = game.output().size();
+    EXPECT_EQ(game.output().find("ZAHL", game.output().rfind("Taste...")), std::string::npos) << "the key wait passed";
+    game.type(" ");
+    ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << game.output().substr(waiting);
+    game.type("10\n");
+    EXPECT_TRUE(game.waitFor("10\r")) << "not echoed: " << game.output().substr(waiting);
+    int status = game.waitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(game.inLineModeWithEcho());
+}
+
+// At 80×25 the paging prompt cuts the first choice block. A number typed
+// there pages on and begins the answer: it shows at the read, and Enter
+// takes it.
+TEST(RealBinary, ANumberTypedAtThePagingPromptBeginsTheAnswer) {
+    TerminalGame game(Start().size(80, 25));
+    for (auto [shown, keys] : {std::pair{"[weiter mit einer Taste]", " "}, {"beliebige Taste...", " "},
+                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", "Kai\n"},
+                               {"[weiter mit einer Taste]", "1"}, {"200 - Spiel beenden\r\n1", "\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    EXPECT_TRUE(game.waitFor("Erschrocken willst du aufspringen")) << game.output();
 }
 
 // Each way to ask for plain text or no colours, and the transcript, through a

@@ -1,11 +1,13 @@
 // The terminal console's pure pieces: wrapping text at blanks to the
 // window's width, the columns a character takes, where a key press ends, and
-// the pause loop. (Colour sequences and key waits are checked on the real
-// binary.)
+// the pause loop, keys read from a pipe. (Colour sequences and key waits
+// are checked on the real binary.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "console/display_width.h"
@@ -186,6 +188,49 @@ TEST(TerminalKeys, OneKeyIsOneKeyPress) {
         {"\xf0\x9f\x90\xba", 4}, {"\xc3" "a", 1}, {"\x80", 1},             // an emoji, broken UTF-8
     };
     for (const auto& [bytes, length] : cases) EXPECT_EQ(keyLength(bytes), length) << "bytes of length " << bytes.size();
+}
+
+// Keys typed on a pipe and read as whole keys. A step types bytes (">..."),
+// sets aside what is typed ("s", as the paging prompt does), or reads one
+// key at a key wait ("w..."), a line read ("l...") or the paging prompt
+// ("p...") and expects the rest of the step. A key at the paging prompt that
+// can begin an answer also begins the next line read.
+TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
+    const std::vector<std::pair<const char*, std::vector<std::string>>> cases{
+        {"whole keys", {">\xc3\xa4\x1b[A\x1bOPx", "l\xc3\xa4", "w\x1b[A", "w\x1bOP", "lx"}},
+        {"a Latin-1 byte, then Enter", {">\xe9\n", "l\xe9", "l\n"}},
+        {"Escape, then Enter", {">\x1b\n", "w\x1b", "l\n"}},
+        {"a CSI broken by a control key", {">\x1b[\x01", "l\x1b[", "w\x01"}},
+        {"a broken character set aside", {">\xc3" "1", "s", "> ", "p ", "w\xc3", "w1"}},
+        {"a broken character at the paging prompt", {">a", "s", ">\xc3 ", "p\xc3", "wa", "w "}},
+        {"a digit at the paging prompt begins the next line, not a key wait", {">1", "p1", "> ", "w ", "l1"}},
+        {"blanks, Enter, escapes and controls only page on", {"> \n\x1b[B\x01", "p ", "p\n", "p\x1b[B", "p\x01"}},
+        {"a letter kept behind the keys set aside", {">2\n", "s", ">\xc3\xa4", "p\xc3\xa4", "l2", "l\n", "l\xc3\xa4"}},
+        {"keys set aside after it go to key waits", {">a", "s", ">-", "p-", ">b", "s", "> ", "p ", "wa", "wb", "l-"}},
+    };
+    for (const auto& [what, steps] : cases) {
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        KeyReader keys(pipeEnds[0]);
+        std::string key;
+        auto typing = std::count_if(steps.begin(), steps.end(), [](const std::string& step) { return step[0] == '>'; });
+        for (const std::string& step : steps) {
+            const std::string bytes = step.substr(1);
+            if (step[0] == '>') {
+                ASSERT_EQ(::write(pipeEnds[1], bytes.data(), bytes.size()), ssize_t(bytes.size()));
+                if (--typing == 0) ::close(pipeEnds[1]);  // a key lost shows as the end of input
+            } else if (step[0] == 's') {
+                keys.setAside(1024);
+            } else {
+                using Purpose = KeyReader::Purpose;
+                bool read = step[0] == 'p' ? keys.readNew(key, true)
+                                           : keys.read(key, step[0] == 'w' ? Purpose::KeyWait : Purpose::Line);
+                EXPECT_TRUE(read && key == bytes) << what << ": " << step[0] << " read " << key.size() << " bytes";
+            }
+        }
+        EXPECT_FALSE(keys.read(key, KeyReader::Purpose::Line)) << what << ": left over: " << key;
+        ::close(pipeEnds[0]);
+    }
 }
 
 // Keys pressed at a line read, one whole key each: the line they leave, what
