@@ -560,9 +560,9 @@ TEST(RealBinary, InASessionOfItsOwnKeysComeFromStandardInput) {
 // takes it.
 TEST(RealBinary, ANumberTypedAtThePagingPromptBeginsTheAnswer) {
     TerminalGame game(Start().size(80, 25));
-    for (auto [shown, keys] : {std::pair{"[weiter mit einer Taste]", " "}, {"beliebige Taste...", " "},
-                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", "Kai\n"},
-                               {"[weiter mit einer Taste]", "1"}, {"200 - Spiel beenden\r\n1", "\n"}}) {
+    for (auto [shown, keys] : {std::pair{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"},
+                               {"Gib deinen Namen ein: ", "Kai\n"}, {"[weiter mit einer Taste]", "1"},
+                               {"200 - Spiel beenden\r\n1", "\n"}}) {
         ASSERT_TRUE(game.waitFor(shown)) << game.output();
         game.type(keys);
     }
