@@ -2,7 +2,8 @@
 """Plays hulgor.exe under Wine in a real console: a tmux window of 80x24,
 where Wine's console host draws into a pseudo-terminal. Answers every prompt
 from the screen alone (paging prompts, key waits, choices), to the end of
-the content, and checks what a player sees: no crash, umlauts right,
+the content; the story's first paging prompt with the next choice's number,
+which must then begin that choice's line, and checks what a player sees: no crash, umlauts right,
 colours, the end reached. One sound file is missing: its error line must
 reach standard error, and the game go on.
 
@@ -22,6 +23,7 @@ tmux('new-session', '-d', '-s', session, '-x', '80', '-y', '24', '-c', folder,
 answers = ['1', 'Jörg', '1', '2', '1', '1', '2', '3', '1', '1', '2']
 choice_ends = ('eingibst:', 'Beenden', 'beenden', 'ein:', 'Schweigen', 'Kanalisation', 'vorstellen', 'auszuweichen')
 screens, failures = [], []
+kept = None  # the answer typed at the paging prompt, until its Enter
 try:
     for _ in range(300):
         time.sleep(0.5)
@@ -32,8 +34,18 @@ try:
         last = lines[-1] if lines else ''
         if 'EXIT=' in plain:
             break
-        if '[weiter' in last or 'Taste' in last:
+        if '[weiter' in last and kept is None and answers and not answers[0].isalpha() and 'Jörg' not in answers:
+            # The first paging prompt of the story is answered with the next
+            # choice's number: it pages on and begins that answer's line.
+            kept = answers.pop(0)
+            tmux('send-keys', '-t', session, kept)
+        elif '[weiter' in last or 'Taste' in last:
             tmux('send-keys', '-t', session, 'Space')
+        elif last.endswith(choice_ends) and kept:
+            if not plain.rstrip().endswith(kept):
+                failures.append('the number typed at the paging prompt does not begin the answer')
+            tmux('send-keys', '-t', session, 'Enter')
+            kept = ''
         elif last.endswith(choice_ends) and answers:
             tmux('send-keys', '-t', session, answers.pop(0), 'Enter')
     seen = ''.join(screens)
@@ -50,7 +62,8 @@ try:
          'the missing erfolg.wav was not reported once: ' + stderr[-300:]),
         (open(os.path.join(folder, 'name.txt'), 'rb').read() == 'Jörg\r\n'.encode(), 'name.txt is not the name typed'),
     ]
-    failures = [why for ok, why in checks if not ok]
+    checks.append((kept == '', 'no paging prompt of the story was answered with a number'))
+    failures += [why for ok, why in checks if not ok]
 finally:
     tmux('kill-session', '-t', session)
 print('\n'.join(['console game under Wine: ' + ('ok' if not failures else 'FAILED')] + failures))

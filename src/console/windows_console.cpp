@@ -97,10 +97,11 @@ HANDLE openConsoleInput() {
 }
 
 // Waits for a key pressed from now on: the keys typed before are set aside
-// and put back afterwards, in their order, for the game's next reads.
-void waitForFreshKey() {
+// and put back afterwards, in their order, for the game's next reads. Gives
+// the character of the key pressed (0 for a key without one).
+wchar_t waitForFreshKey() {
     HANDLE input = openConsoleInput();
-    if (input == INVALID_HANDLE_VALUE) return;
+    if (input == INVALID_HANDLE_VALUE) return 0;
     DWORD count = 0, got = 0;
     std::vector<INPUT_RECORD> typed;
     if (GetNumberOfConsoleInputEvents(input, &count) && count > 0) {
@@ -108,10 +109,53 @@ void waitForFreshKey() {
         if (!ReadConsoleInputW(input, typed.data(), count, &got)) got = 0;
         typed.resize(got);
     }
+    wchar_t pressed = 0;
     for (INPUT_RECORD record{}; ReadConsoleInputW(input, &record, 1, &got) && got == 1;) {
-        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) break;
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) {
+            pressed = record.Event.KeyEvent.uChar.UnicodeChar;
+            break;
+        }
     }
     if (!typed.empty()) WriteConsoleInputW(input, typed.data(), static_cast<DWORD>(typed.size()), &got);
+    CloseHandle(input);
+    return pressed;
+}
+
+// A key pressed at the paging prompt that can begin an answer (no blank, no
+// control): it pages on and begins the next line read, where it is typed
+// into the console's input, so it shows and can be erased there. Key waits
+// never see it.
+std::wstring keptForLine;
+
+bool beginsAnswer(wchar_t key) { return key > 0x20 && key != 0x7F && (key < 0x80 || key >= 0xA0); }
+
+void typeKeptKeys() {
+    if (keptForLine.empty()) return;
+    HANDLE input = openConsoleInput();
+    if (input == INVALID_HANDLE_VALUE) return;
+    std::vector<INPUT_RECORD> keys;
+    for (wchar_t key : keptForLine) {
+        INPUT_RECORD record{};
+        record.EventType = KEY_EVENT;
+        record.Event.KeyEvent.wRepeatCount = 1;
+        record.Event.KeyEvent.uChar.UnicodeChar = key;
+        record.Event.KeyEvent.bKeyDown = TRUE;
+        keys.push_back(record);
+        record.Event.KeyEvent.bKeyDown = FALSE;
+        keys.push_back(record);
+    }
+    keptForLine.clear();
+    // Before what was typed ahead: the kept key was pressed after it, but it
+    // begins the line the player answers with.
+    DWORD count = 0, got = 0;
+    std::vector<INPUT_RECORD> typed;
+    if (GetNumberOfConsoleInputEvents(input, &count) && count > 0) {
+        typed.resize(count);
+        if (!ReadConsoleInputW(input, typed.data(), count, &got)) got = 0;
+        typed.resize(got);
+    }
+    keys.insert(keys.end(), typed.begin(), typed.end());
+    WriteConsoleInputW(input, keys.data(), static_cast<DWORD>(keys.size()), &got);
     CloseHandle(input);
 }
 
@@ -124,7 +168,7 @@ void showMore() {
     const std::string_view prompt = morePromptFor(static_cast<std::size_t>(window.srWindow.Right - window.srWindow.Left));
     std::fwrite(prompt.data(), 1, prompt.size(), stdout);
     std::fflush(stdout);
-    waitForFreshKey();
+    if (const wchar_t key = waitForFreshKey(); beginsAnswer(key)) keptForLine += key;
     const std::string erase = promptEraser(prompt);
     std::fwrite(erase.data(), 1, erase.size(), stdout);
     std::fflush(stdout);
@@ -331,15 +375,16 @@ void quitProgram() {
     std::exit(0);
 }
 
-// The Windows console echoes and edits typed lines on its own while standard
-// input is read, and _getch takes keys without echo, so there is no keyboard
-// mode to switch around a line read.
 WindowSize windowSize() {
     if (consoleWrap == nullptr) return {};
     return {consoleWrap->wrap().width(), consoleWrap->pager()->height()};
 }
 
-void beginLineInput() {}
+// The Windows console echoes and edits typed lines on its own while standard
+// input is read, and _getch takes keys without echo, so there is no keyboard
+// mode to switch around a line read; only a key kept at the paging prompt is
+// typed in first.
+void beginLineInput() { typeKeptKeys(); }
 
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
