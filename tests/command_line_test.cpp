@@ -32,6 +32,8 @@ TEST(CommandLine, OptionsAndEnvironment) {
          "hulgor: --transcript braucht einen Dateinamen." + more},
         {{"--fast", "-x"}, nullptr, nullptr, Action::Refuse, false, true, true, true, "",
          "hulgor: unbekannte Option „-x“." + more},
+        {{"\x1b]0;x\x07\x7f\xc2\x9b\xff"}, nullptr, nullptr, Action::Refuse, false, true, false, true, "",
+         "hulgor: unbekannte Option „^[]0;x^G^?\xEF\xBF\xBD\xEF\xBF\xBD“." + more},  // nothing reaches the terminal
     };
     for (const Case& c : cases) {
         CommandLine line = parseCommandLine(c.arguments, c.term, c.noColour);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The line end of a text file on this platform.
 #ifdef _WIN32
@@ -24,3 +25,8 @@ bool replaceFileContents(const std::string& path, const std::string& bytes);
 // writer still holds. Nothing else in the folder is touched; failures are
 // silent.
 void removeAbandonedReplacements(const std::string& path);
+
+// Whether `name`, a file name without a folder, is `file` or one of the
+// temporary files that replaceFileContents writes beside it, as the file
+// system compares names (letter case aside where disks ignore it).
+bool isFileOrItsReplacement(std::string_view name, std::string_view file);

@@ -45,7 +45,7 @@ constexpr std::size_t TempRandomLength = 6;
 // taken its lock (it takes it right after creating the file).
 constexpr std::time_t AbandonedAfterSeconds = 2;
 
-bool isTempName(const std::string& name, const std::string& base) {
+bool isTempName(std::string_view name, std::string_view base) {
     if (name.size() != base.size() + 1 + TempRandomLength || name.compare(0, base.size(), base) != 0 ||
         name[base.size()] != '.') {
         return false;
@@ -55,6 +55,21 @@ bool isTempName(const std::string& name, const std::string& base) {
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
     }
     return true;
+}
+
+// Whether two file names name the same file. macOS disks ignore letter
+// case by default; elsewhere names are compared byte for byte.
+bool sameName(std::string_view a, std::string_view b) {
+#ifdef __APPLE__
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+#else
+    return a == b;
+#endif
 }
 
 // Removes the temporary file `tempPath` if no writer holds it: a regular
@@ -174,4 +189,9 @@ void removeAbandonedReplacements(const std::string& path) {
     bool removed = false;
     for (const std::string& candidate : candidates) removed = removeIfAbandoned(candidate) || removed;
     if (removed) persistWorkingFolder();
+}
+
+bool isFileOrItsReplacement(std::string_view name, std::string_view file) {
+    if (name.size() < file.size() || !sameName(name.substr(0, file.size()), file)) return false;
+    return name.size() == file.size() || isTempName(name, name.substr(0, file.size()));
 }

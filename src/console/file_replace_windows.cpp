@@ -83,3 +83,16 @@ void removeAbandonedReplacements(const std::string& path) {
     if (ticks(now) < ticks(info.ftLastWriteTime) + AbandonedAfter100ns) return;
     DeleteFileA(tempPath.c_str());
 }
+
+bool isFileOrItsReplacement(std::string_view name, std::string_view file) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto same = [&](std::string_view a, std::string_view b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (lower(a[i]) != lower(b[i])) return false;
+        }
+        return true;
+    };
+    if (name.size() < file.size() || !same(name.substr(0, file.size()), file)) return false;
+    return name.size() == file.size() || same(name.substr(file.size()), ".tmp");
+}

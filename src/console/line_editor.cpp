@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "console/display_width.h"
+#include "console/visible_text.h"
 
 namespace {
 
@@ -10,14 +11,10 @@ constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD, for what ca
 
 bool isBlank(char byte) { return byte == ' ' || byte == '\t'; }
 
-// How one character of the line is shown while it is typed: controls as
-// ^X, a tab as a blank, C1 controls and broken bytes as U+FFFD.
+// How one character of the line is shown while it is typed: a tab as a
+// blank, everything else as visibleCharacter shows it.
 std::string shownAs(std::string_view character) {
-    std::optional<char32_t> code = codePointOf(character);
-    if (code == U'\t') return " ";
-    if (code && (*code < 0x20 || *code == 0x7F)) return {'^', static_cast<char>(*code ^ 0x40)};
-    if (!code || (*code >= 0x80 && *code < 0xA0)) return std::string(Replacement);
-    return std::string(character);
+    return character == "\t" ? " " : visibleCharacter(character);
 }
 
 // The last character of `line`: a whole UTF-8 sequence, or one stray byte.

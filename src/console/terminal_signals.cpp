@@ -92,6 +92,9 @@ void installSignalHandlers() {
     // Restarted calls: a read of piped input must not take a stop for its end.
     if (!ignoredByCaller(SIGTSTP)) install(SIGTSTP, restoreAndStop, SA_RESTART);
     install(SIGCONT, resumeAfterStop, SA_RESTART);
+    // A file grown past the size limit (ulimit -f) fails its write, which the
+    // game reports (a save, the transcript), instead of ending the game.
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 void restoreTerminal() {

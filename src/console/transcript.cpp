@@ -1,6 +1,5 @@
 #include "console/transcript.h"
 
-#include <fstream>
 #include <iostream>
 #include <streambuf>
 #include <string_view>
@@ -12,9 +11,53 @@ namespace {
 // Of a very long typed line the transcript keeps this much.
 constexpr std::size_t TypedLineLimit = 64 * 1024;
 
-// Never destroyed: standard output is flushed through it after static
+constexpr std::string_view WriteFailed =
+    "Fehler: Die Mitschrift lässt sich nicht weiterschreiben; das Spiel geht ohne sie weiter.\n";
+
+// The transcript file behind a buffer. A failed write fails the stream
+// over it, which is how the transcript finds out.
+class TranscriptFile : public std::streambuf {
+public:
+    AppendFile file;
+
+    TranscriptFile() { setp(buffer_, buffer_ + sizeof buffer_); }
+
+protected:
+    int_type overflow(int_type byte) override {
+        if (!writeOut()) return traits_type::eof();
+        if (!traits_type::eq_int_type(byte, traits_type::eof())) sputc(traits_type::to_char_type(byte));
+        return traits_type::not_eof(byte);
+    }
+    int sync() override { return writeOut() ? 0 : -1; }
+
+private:
+    bool writeOut() {
+        const bool written = file.write(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return written;
+    }
+
+    char buffer_[4096];
+};
+
+// Never destroyed: standard output is flushed through them after static
 // destructors have run.
-std::ofstream& transcript = *new std::ofstream;
+TranscriptFile& transcriptFile = *new TranscriptFile;
+std::ostream& transcript = *new std::ostream(&transcriptFile);
+bool transcribing = false;
+
+// A transcript that cannot be written any more (a full disk, a terminal
+// gone) is given up, said once, and the game plays on without it. The line
+// goes straight to standard error's buffer: through std::cerr it would first
+// flush standard output, which may be what is being copied right now.
+void checkTranscript() {
+    if (!transcribing || transcript.good()) return;
+    transcribing = false;
+    transcriptFile.file.close();
+    std::streambuf* errors = std::cerr.rdbuf();
+    errors->sputn(WriteFailed.data(), static_cast<std::streamsize>(WriteFailed.size()));
+    errors->pubsync();
+}
 
 // Standard output on its way to the console, copied without escape
 // sequences; a cleared screen shows as a rule.
@@ -29,11 +72,15 @@ protected:
         return xsputn(&c, 1) == 1 ? byte : traits_type::eof();
     }
     std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-        for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) copy(byte);
+        if (transcribing) {
+            for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) copy(byte);
+            checkTranscript();
+        }
         return next_->sputn(bytes, count);
     }
     int sync() override {
-        transcript.flush();
+        if (transcribing) transcript.flush();
+        checkTranscript();
         return next_->pubsync();
     }
 
@@ -74,10 +121,11 @@ protected:
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         const bool copied = !continues_;
         if (!readPiece()) return traits_type::eof();
-        if (copied) {
+        if (copied && transcribing) {
             transcript.write(line_.data(), static_cast<std::streamsize>(line_.size()));
             if (continues_) transcript.put('\n');
             transcript.flush();
+            checkTranscript();
         }
         setg(line_.data(), line_.data(), line_.data() + line_.size());
         return traits_type::to_int_type(*gptr());
@@ -114,13 +162,16 @@ private:
 }  // namespace
 
 void transcribeScreenCleared() {
-    if (transcript.is_open()) transcript << PlainScreenBreak;
+    if (!transcribing) return;
+    transcript << PlainScreenBreak;
+    checkTranscript();
 }
 
-bool startTranscript(const std::string& file) {
-    transcript.open(file, std::ios::binary | std::ios::app);
-    if (!transcript) return false;
+AppendFile::Opened startTranscript(const std::string& file, std::initializer_list<const char*> keptFiles) {
+    const AppendFile::Opened opened = transcriptFile.file.open(file, keptFiles);
+    if (opened != AppendFile::Opened::Yes) return opened;
+    transcribing = true;
     std::cout.rdbuf(new PrintedCopy(std::cout.rdbuf()));  // both live until the process ends
     std::cin.rdbuf(new TypedCopy(std::cin.rdbuf()));
-    return true;
+    return opened;
 }

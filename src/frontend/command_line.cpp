@@ -1,5 +1,7 @@
 #include "frontend/command_line.h"
 
+#include "console/visible_text.h"
+
 // Where the sounds are looked for (console/sound_file.h): the working folder
 // first, then the folder of an installed game's sounds, where this build has
 // one.
@@ -63,7 +65,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
             if (file.empty()) return refuse("--transcript braucht einen Dateinamen.");
             line.transcript = file;
         } else {
-            return refuse("unbekannte Option „" + std::string(argument) + "“.");
+            return refuse("unbekannte Option „" + visibleText(argument) + "“.");
         }
     }
     return line;

@@ -4,9 +4,28 @@
 #include <vector>
 
 #include "console/transcript.h"
+#include "console/visible_text.h"
 #include "frontend/command_line.h"
 #include "frontend/entry_point.h"
 #include "frontend/version.h"
+#include "state/player_files.h"
+#include "state/save_file.h"
+
+namespace {
+
+// The German message for a transcript that does not start, with its line end.
+std::string transcriptRefusal(AppendFile::Opened why, const std::string& file) {
+    const std::string named = "„" + visibleText(file) + "“";
+    switch (why) {
+        case AppendFile::Opened::KeptFile:
+            return "hulgor: In " + named + " schreibt das Spiel selbst; die Mitschrift braucht eine andere Datei.\n";
+        case AppendFile::Opened::NotAFile:
+            return "hulgor: Die Mitschrift " + named + " ist weder eine gewöhnliche Datei noch ein Terminal.\n";
+        default: return "hulgor: Die Mitschrift " + named + " lässt sich nicht öffnen.\n";
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     try {
@@ -25,9 +44,13 @@ int main(int argc, char** argv) {
         shown.colours = shown.colours && line.display.colours;
         shown.fast = shown.fast || line.display.fast;
         shown.sound = shown.sound && line.display.sound;
-        if (!line.transcript.empty() && !startTranscript(line.transcript)) {
-            std::cerr << "hulgor: Die Mitschrift „" << line.transcript << "“ lässt sich nicht öffnen.\n";
-            return 2;
+        if (!line.transcript.empty()) {
+            const AppendFile::Opened opened =
+                startTranscript(line.transcript, {SaveFileName, NameFileName, PermadeathFileName});
+            if (opened != AppendFile::Opened::Yes) {
+                std::cerr << transcriptRefusal(opened, line.transcript);
+                return 2;
+            }
         }
         return runEntryPoint();
     } catch (const std::exception& error) {

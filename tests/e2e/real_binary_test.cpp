@@ -8,9 +8,12 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <pty.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -230,8 +233,10 @@ std::size_t widestLine(const std::string& shown) {
 
 // The game with no terminal (a new session), standard input read from a file
 // holding `typed`, standard output and error written to out.txt and
-// err.txt in the current folder; gives the exit status.
-int runWithoutTerminal(const std::vector<std::string>& options, const std::string& typed) {
+// err.txt in the current folder, `inChild` done last before it starts;
+// gives the exit status. A game still running after 15 s is killed.
+int runWithoutTerminal(const std::vector<std::string>& options, const std::string& typed,
+                       const std::function<void()>& inChild = {}) {
     std::ofstream("typed.txt", std::ios::binary) << typed;
     pid_t pid = ::fork();
     if (pid == 0) {
@@ -240,6 +245,7 @@ int runWithoutTerminal(const std::vector<std::string>& options, const std::strin
         ::dup2(::open("typed.txt", O_RDONLY), STDIN_FILENO);
         ::dup2(::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
         ::dup2(::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        if (inChild) inChild();
         std::vector<char*> arguments{const_cast<char*>(HULGOR_BINARY)};
         for (const std::string& option : options) arguments.push_back(const_cast<char*>(option.c_str()));
         arguments.push_back(nullptr);
@@ -247,7 +253,9 @@ int runWithoutTerminal(const std::vector<std::string>& options, const std::strin
         _exit(127);
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    for (auto deadline = std::chrono::steady_clock::now() + 15s; ::waitpid(pid, &status, WNOHANG) == 0;) {
+        if (std::chrono::steady_clock::now() > deadline) ::kill(pid, SIGKILL);
+        ::poll(nullptr, 0, 5);
     }
     return status;
 }
@@ -655,6 +663,102 @@ TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
         }
         EXPECT_TRUE(transcript.ends_with("Das Programm wird beendet...\n")) << transcript.substr(0, 2000);
     }
+}
+
+// Where the transcript may not go, found out before the splash: the game's
+// own files however they are named (also before they exist), and anything
+// that is neither a regular file nor a terminal, never waited on. Each is
+// refused with a German message and exit status 2, and the folder stays as
+// it was. A terminal is taken.
+TEST(RealBinary, WhereTheTranscriptMayGo) {
+    enum class Outcome { Plays, OwnFile, NotAFile, CannotOpen };
+    struct Case {
+        const char* what;
+        std::function<std::string()> setUp;  // in the empty folder; gives the path
+        Outcome outcome;
+        std::string shown = "";  // the path as the message shows it, when not as given
+    };
+    int terminal = -1, terminalSide = -1;
+    const std::vector<Case> cases{
+        {"the save, in an empty folder", [] { return "savegame.txt"; }, Outcome::OwnFile},
+        {"the name file by another name", [] { return "./name.txt"; }, Outcome::OwnFile},
+        {"through another folder", [] { return fs::create_directory("sub"), "sub/../permadeath.txt"; },
+         Outcome::OwnFile},
+        {"the full path", [] { return (fs::current_path() / "savegame.txt").string(); }, Outcome::OwnFile},
+        {"a link to the save that is not there yet",
+         [] { return fs::create_symlink("savegame.txt", "link"), "link"; }, Outcome::OwnFile},
+        {"a hard link of the save",
+         [] {
+             std::ofstream("savegame.txt") << "erster Dialog\n";
+             return fs::create_hard_link("savegame.txt", "hard"), "hard";
+         },
+         Outcome::OwnFile},
+        {"a temporary file of the save", [] { return "savegame.txt.k3Xq9Z"; }, Outcome::OwnFile},
+        {"a FIFO with no reader", [] { return ::mkfifo("fifo", 0600), "fifo"; }, Outcome::NotAFile},
+        {"a folder", [] { return fs::create_directory("folder"), "folder"; }, Outcome::NotAFile},
+        {"a device", [] { return "/dev/null"; }, Outcome::NotAFile},
+        {"escape sequences in the name", [] { return "nowhere/\x1b[2J\x9b"; }, Outcome::CannotOpen,
+         "nowhere/^[[2J\xEF\xBF\xBD"},
+        {"a terminal",
+         [&] { return ::openpty(&terminal, &terminalSide, nullptr, nullptr, nullptr), ::ttyname(terminalSide); },
+         Outcome::Plays},
+    };
+    // Every entry of the folder but the run's own files, with the content of each file.
+    auto folderNow = [] {
+        std::map<std::string, std::string> entries;
+        for (const auto& entry : fs::directory_iterator(".")) {
+            const std::string name = entry.path().filename();
+            if (name == "typed.txt" || name == "out.txt" || name == "err.txt") continue;
+            entries[name] = fs::is_regular_file(entry.symlink_status()) ? fileBytes(name) : "(no file)";
+        }
+        return entries;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WorkFolder folder("hulgor-e2e");
+        const std::string path = c.setUp();
+        const auto before = folderNow();
+        const int status = runWithoutTerminal({"--transcript", path}, "10\n");
+        const std::string named = "„" + (c.shown.empty() ? path : c.shown) + "“";
+        const std::map<Outcome, std::string> messages{
+            {Outcome::OwnFile, "In " + named + " schreibt das Spiel selbst; die Mitschrift braucht eine andere Datei."},
+            {Outcome::NotAFile, "Die Mitschrift " + named + " ist weder eine gewöhnliche Datei noch ein Terminal."},
+            {Outcome::CannotOpen, "Die Mitschrift " + named + " lässt sich nicht öffnen."}};
+        if (c.outcome == Outcome::Plays) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+            pollfd readable{terminal, POLLIN, 0};
+            char shown[8192];
+            const ssize_t got = ::poll(&readable, 1, 1000) > 0 ? ::read(terminal, shown, sizeof shown) : 0;
+            EXPECT_NE(std::string_view(shown, static_cast<std::size_t>(std::max<ssize_t>(got, 0))).find("beendet"),
+                      std::string::npos);
+            continue;
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+        EXPECT_EQ(fileBytes("err.txt"), "hulgor: " + messages.at(c.outcome) + "\n");
+        EXPECT_EQ(fileBytes("out.txt").size(), 0u) << "the game started";
+        EXPECT_EQ(folderNow(), before);
+    }
+    for (int fd : {terminal, terminalSide}) {
+        if (fd >= 0) ::close(fd);
+    }
+}
+
+// A transcript that fails mid-game (here at the file size limit, as on a
+// full disk) is reported once; the game plays on and saves.
+TEST(RealBinary, ATranscriptThatFailsIsGivenUp) {
+    WorkFolder folder("hulgor-e2e");
+    const int status = runWithoutTerminal({"--transcript", "mitschrift.txt"}, "1\nKai\n200\n", [] {
+        const rlimit small{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::dup2(::open("/dev/null", O_WRONLY), STDOUT_FILENO);  // which the limit does not touch
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string errors = fileBytes("err.txt");
+    const std::string report =
+        "Fehler: Die Mitschrift lässt sich nicht weiterschreiben; das Spiel geht ohne sie weiter.\n";
+    EXPECT_EQ(errors.find(report), errors.rfind(report)) << errors;
+    EXPECT_NE(errors.find(report), std::string::npos) << errors;
+    EXPECT_EQ(fileBytes("savegame.txt"), "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n");
 }
 
 // With every sound file missing, each sound gives its error line on
