@@ -8,9 +8,10 @@ title menu (its colours, a screenshot), a new game into chapter 2, a reload
 and Continue from the save kept in the browser, the story to the
 end-of-content screen, and a quit with option 10. Then the page's settings
 (text size, high contrast, screen-reader mode), a save downloaded in one
-browser profile and uploaded into another, files that are no save, a storage
-that refuses writes and a page with no storage at all. Screen text and colours are
-read from the terminal's buffer; sounds from the page's list of requests.
+browser profile and uploaded into another, files that are no save, storage
+that refuses writes in each way a browser does, a read that aborts and a page
+with no storage at all. Screen text and colours are read from the terminal's
+buffer; sounds from the page's list of requests.
 """
 import functools
 import http.server
@@ -256,10 +257,109 @@ def upload(driver, path):
     return text
 
 
+def set_quota(driver, base, size):
+    """Chromium's quota for the page's origin: `size` bytes, or its own again."""
+    origin = base.rstrip("/")
+    driver.execute_cdp_cmd("Storage.overrideQuotaForOrigin",
+                           {"origin": origin} if size is None else {"origin": origin, "quotaSize": size})
+
+
+# The ways a browser refuses to store, each as (refuse, undo): Chromium's own
+# full quota (every request succeeds, then the transaction aborts with
+# QuotaExceededError), a write request that fails, put() and transaction()
+# that throw. A script in the page goes with the next reload by itself.
+QUOTA = "new DOMException('Das Kontingent ist erschöpft.', 'QuotaExceededError')"
+REFUSALS = {
+    "a full quota": (lambda driver, base: set_quota(driver, base, 1),
+                     lambda driver, base: set_quota(driver, base, None)),
+    "a write request that fails": ("""
+        const put = IDBObjectStore.prototype.put;
+        IDBObjectStore.prototype.put = function (value, key) {
+          put.call(this, value, key);
+          return this.add(value, key);  // the key is taken now: ConstraintError
+        };""", None),
+    "put() that throws": (f"""
+        IDBObjectStore.prototype.put = function () {{
+          this.transaction.abort();
+          throw {QUOTA};
+        }};""", None),
+    "transaction() that throws": (f"""
+        const open = IDBDatabase.prototype.transaction;
+        IDBDatabase.prototype.transaction = function (names, mode) {{
+          if (mode === 'readwrite') throw {QUOTA};
+          return open.apply(this, arguments);
+        }};""", None),
+}
+
+# Every transaction aborts once all its requests have succeeded, as one
+# refused at commit does: a probe request queued behind the page's requests
+# aborts it when the page queued nothing more in the meantime.
+ABORT_AT_COMMIT = """
+  (() => {
+    const count = IDBObjectStore.prototype.count, open = IDBDatabase.prototype.transaction;
+    const busy = new WeakSet();
+    const transactionOf = (source) => source instanceof IDBCursor ? transactionOf(source.source)
+      : source instanceof IDBIndex ? source.objectStore.transaction : source.transaction;
+    for (const [type, names] of [
+        [IDBObjectStore, ['put', 'add', 'delete', 'clear', 'get', 'getAll', 'getKey', 'getAllKeys',
+                          'count', 'openCursor', 'openKeyCursor']],
+        [IDBIndex, ['get', 'getAll', 'getKey', 'getAllKeys', 'count', 'openCursor', 'openKeyCursor']],
+        [IDBCursor, ['continue', 'advance', 'continuePrimaryKey', 'update', 'delete']]]) {
+      for (const name of names) {
+        const call = type.prototype[name];
+        type.prototype[name] = function (...args) {
+          busy.add(transactionOf(this));
+          return call.apply(this, args);
+        };
+      }
+    }
+    IDBDatabase.prototype.transaction = function (...args) {
+      const transaction = open.apply(this, args);
+      const store = transaction.objectStore(transaction.objectStoreNames[0]);
+      (function probe() {
+        count.call(store).onsuccess = () => {
+          if (!busy.delete(transaction)) return transaction.abort();
+          probe();
+        };
+      })();
+      return transaction;
+    };
+  })();"""
+
+
+def refuse_a_new_game(driver, page, base, name, refusal, resumed):
+    """A new game while the browser refuses every write: past the name prompt
+    the chapter's save says it failed and the story goes on; the folder and,
+    after a reload, Continue still have the last good save (`resumed` is its
+    screen's anchor)."""
+    refuse, undo = refusal
+    page.open(base + "?fast")
+    page.expect("Drücke eine beliebige Taste...")
+    kept = page.file("savegame.txt"), page.file("name.txt")
+    if callable(refuse):
+        refuse(driver, base)
+    else:
+        driver.execute_script(refuse)
+    page.key()
+    page.enter("1")
+    check(page.wait_for("Gib deinen Namen ein", 30), f"{name}: a new game asks for the name")
+    page.enter("Kai")
+    check(page.wait_for("Fehler beim Speichern des Spiels.") and page.wait_for("Ihr seid also endlich wach,"),
+          f"{name}: the save says it failed, the story goes on")
+    check((page.file("savegame.txt"), page.file("name.txt")) == kept, f"{name}: the folder keeps the last good save")
+    if undo:
+        undo(driver, base)
+    page.open(base + "?fast")
+    page.expect("Drücke eine beliebige Taste...")
+    page.key()
+    page.enter("2")
+    check(page.wait_for(resumed), f"{name}: after a reload Continue finds the last good save")
+
+
 def check_saves(base, downloads):
     """A save downloaded in one browser profile and uploaded into another,
-    then continued; files that are no save; a storage that refuses writes; a
-    page opened with no storage at all."""
+    then continued; files that are no save; storage that refuses writes in
+    each way, and a read that aborts; a page opened with no storage at all."""
     profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
     driver = start_browser(profile)
     driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
@@ -303,6 +403,9 @@ def check_saves(base, downloads):
     driver = start_browser(profile)
     page = Page(driver)
     try:
+        # The first way of refusing, before there is any save.
+        (first, refusal), *others = REFUSALS.items()
+        refuse_a_new_game(driver, page, base, first, refusal, "Kein Spielstand gefunden.")
         page.open(base + "?fast")
         page.expect("Drücke eine beliebige Taste...")
         expected = {"damaged.json": "Dieser Spielstand ist beschädigt. Es wurde nichts geändert.",
@@ -319,23 +422,23 @@ def check_saves(base, downloads):
         page.open(base + "?fast")
         check(page.file("name.txt") == "Jörg\n", "and kept in the browser across a reload")
 
-        # The browser refuses to store from here on: the chapter's save fails
-        # as a failed save does elsewhere, and the last good one stays.
-        driver.execute_script("""
-            IDBObjectStore.prototype.put = function () {
-              this.transaction.abort();
-              throw new DOMException('Das Kontingent ist erschöpft.', 'QuotaExceededError');
-            };""")
+        # The other ways, each keeping the uploaded save.
+        for name, refusal in others:
+            refuse_a_new_game(driver, page, base, name, refusal, "Ich bin übrigens Ragnar.")
+        # Reading the saves at the start fails: the game starts without them,
+        # and they are still there when reading works again.
+        script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": ABORT_AT_COMMIT})
+        page.open(base + "?fast")
+        check(page.wait_for("Drücke eine beliebige Taste..."), "a read that aborts: the game starts all the same")
+        page.key()
+        page.enter("2")
+        page.expect("Kein Spielstand gefunden.")
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+        page.open(base + "?fast")
         page.expect("Drücke eine beliebige Taste...")
         page.key()
         page.enter("2")
-        page.expect("Fehler beim Speichern des Spiels.")
-        page.expect("Ich bin übrigens Ragnar.")
-        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n"),
-              "after the refused save the folder holds the last good save again")
-        page.open(base + "?fast")
-        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n"),
-              "and so does the browser's storage")
+        check(page.wait_for("Ich bin übrigens Ragnar."), "and the next start continues the save that could not be read")
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)

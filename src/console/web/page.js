@@ -1,12 +1,12 @@
 // The page's side of the web console: the terminal, the keyboard, sounds and
-// the browser's storage for the working folder. Built into hulgor.js in front
-// of the game, so it shares the module's scope (FS, IDBFS, ccall).
+// the browser's storage for the working folder (HulgorStorage). Built into
+// hulgor.js in front of the game, so it shares the module's scope (FS, ccall).
 
 // ?fast shortens every pause a hundredfold (for the browser test; players
 // never need it).
 var HulgorWeb = (() => {
   const fast = new URLSearchParams(location.search).has('fast');
-  const workingFolder = '/hulgor';
+  const workingFolder = HulgorStorage.folder;
   const endNote = 'Du kannst diese Seite jetzt schließen oder neu laden.';
 
   // Colours of the Windows console the game was made for (Campbell scheme).
@@ -100,19 +100,12 @@ var HulgorWeb = (() => {
 
   // Flushes of the working folder to IndexedDB run one after another; a
   // flush asked for while one runs is done once after it. Each tells whether
-  // the browser stored it. When it refused (a full quota, storage switched
-  // off), the folder is given back what the browser kept: the last good save.
+  // the browser stored it; when it refused (a full quota, storage switched
+  // off), the folder holds again what the browser kept: the last good save.
   let flushing = null;
   let queued = null;
-  function flushOnce() {
-    return new Promise((resolve) => FS.syncfs(false, (error) => {
-      if (!error) return resolve(true);
-      console.warn('Hulgor: Spielstand nicht im Browser gespeichert', error);
-      FS.syncfs(true, () => resolve(false));
-    }));
-  }
   function flushNow() {
-    flushing = flushOnce().then((stored) => {
+    flushing = HulgorStorage.store().then((stored) => {
       flushing = null;
       return stored;
     });
@@ -137,10 +130,8 @@ var HulgorWeb = (() => {
   // The working folder lives in IndexedDB: loaded before the game starts.
   function start() {
     FS.mkdir(workingFolder);
-    FS.mount(IDBFS, {}, workingFolder);
     FS.chdir(workingFolder);
-    FS.syncfs(true, (error) => {
-      if (error) console.warn('Hulgor: Spielstand im Browser nicht lesbar', error);
+    HulgorStorage.load().then(() => {
       ccall('main', 'number', ['number', 'number'], [0, 0], { async: true })
         .then(finish, (error) => {
           console.error(error);

@@ -10,11 +10,12 @@ set(HULGOR_WEB ${CMAKE_CURRENT_SOURCE_DIR}/src/console/web)
 set_target_properties(hulgor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HULGOR_SITE})
 target_link_options(hulgor PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sINVOKE_RUN=0 -sALLOW_MEMORY_GROWTH
-  -sFORCE_FILESYSTEM -lidbfs.js -sENVIRONMENT=web
-  "SHELL:--pre-js ${HULGOR_WEB}/page.js" "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js"
-  "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
+  -sFORCE_FILESYSTEM -sENVIRONMENT=web
+  "SHELL:--pre-js ${HULGOR_WEB}/page_storage.js" "SHELL:--pre-js ${HULGOR_WEB}/page.js"
+  "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js" "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
 set_property(TARGET hulgor APPEND PROPERTY LINK_DEPENDS
-  ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js ${HULGOR_WEB}/page_saves.js)
+  ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
+  ${HULGOR_WEB}/page_saves.js)
 # emcc's JavaScript optimizer needs acorn, which Debian keeps in /usr/share/nodejs.
 if(EXISTS /usr/share/nodejs/acorn)
   set_target_properties(hulgor PROPERTIES
