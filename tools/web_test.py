@@ -416,7 +416,7 @@ def check_saves(base, downloads):
             said = upload(driver, os.path.join(downloads, name))
             check(said == message and page.file("savegame.txt") is None, f"{name}: {said!r}, nothing changed")
         said = upload(driver, saved)
-        check(said == "Spielstand geladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.", f"the good file: {said!r}")
+        check(said == "Spielstand hochgeladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.", f"the good file: {said!r}")
         check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Jörg\n",
               "the uploaded files are in place")
         page.open(base + "?fast")

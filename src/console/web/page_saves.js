@@ -100,7 +100,7 @@
       else if (FS.analyzePath(path(name)).exists) FS.unlink(path(name));
     }
     const stored = await HulgorWeb.persist();
-    say(stored ? 'Spielstand geladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.'
+    say(stored ? 'Spielstand hochgeladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.'
       : 'Der Browser hat den Spielstand nicht gespeichert. Es wurde nichts geändert.');
   });
 })();
