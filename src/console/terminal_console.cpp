@@ -18,6 +18,7 @@
 #include "console/display_options.h"
 #include "console/line_wrap.h"
 #include "console/pager.h"
+#include "console/output_watch.h"
 #include "console/pause.h"
 #include "console/sound_player.h"
 #include "console/terminal.h"
@@ -72,9 +73,9 @@ std::size_t windowHeight() { return windowSize().ws_row; }
 // Standard output on its way to the terminal, passed on as it comes, with
 // the text of the current line kept: colours stay in it, other escape
 // sequences do not, and a cursor home starts the line anew.
-class OutputLine : public std::streambuf {
+class OutputLine : public OutputWatch {
 public:
-    explicit OutputLine(std::streambuf* next) : next_(next) {}
+    using OutputWatch::OutputWatch;
     std::string soFar() const { return tooLong_ ? std::string() : start_ + line_; }
     void lineStarted() {
         start_ = colour_;
@@ -83,16 +84,9 @@ public:
     }
 
 protected:
-    int_type overflow(int_type byte) override {
-        if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
-        char c = traits_type::to_char_type(byte);
-        return xsputn(&c, 1) == 1 ? byte : traits_type::eof();
+    void watch(std::string_view bytes) override {
+        for (char byte : bytes) keep(byte);
     }
-    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-        for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) keep(byte);
-        return next_->sputn(bytes, count);
-    }
-    int sync() override { return next_->pubsync(); }
 
 private:
     static constexpr std::size_t Limit = 4096;
@@ -121,7 +115,6 @@ private:
         else if (!tooLong_) line_ += bytes;
     }
 
-    std::streambuf* next_;
     std::string sequence_;  // an escape sequence under way
     std::string colour_;    // the last colour sequence
     std::string start_;     // the colour in force where the line began

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/display_options.h"
+#include "console/output_watch.h"
 
 namespace {
 
@@ -61,27 +62,20 @@ void checkTranscript() {
 
 // Standard output on its way to the console, copied without escape
 // sequences; a cleared screen shows as a rule.
-class PrintedCopy : public std::streambuf {
+class PrintedCopy : public OutputWatch {
 public:
-    explicit PrintedCopy(std::streambuf* next) : next_(next) {}
+    using OutputWatch::OutputWatch;
 
 protected:
-    int_type overflow(int_type byte) override {
-        if (traits_type::eq_int_type(byte, traits_type::eof())) return traits_type::not_eof(byte);
-        char c = traits_type::to_char_type(byte);
-        return xsputn(&c, 1) == 1 ? byte : traits_type::eof();
-    }
-    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-        if (transcribing) {
-            for (char byte : std::string_view(bytes, static_cast<std::size_t>(count))) copy(byte);
-            checkTranscript();
-        }
-        return next_->sputn(bytes, count);
+    void watch(std::string_view bytes) override {
+        if (!transcribing) return;
+        for (char byte : bytes) copy(byte);
+        checkTranscript();
     }
     int sync() override {
         if (transcribing) transcript.flush();
         checkTranscript();
-        return next_->pubsync();
+        return OutputWatch::sync();
     }
 
 private:
@@ -100,7 +94,6 @@ private:
         }
     }
 
-    std::streambuf* next_;
     enum class State { Text, Escape, Sequence } state_ = State::Text;
     std::string sequence_;
 };

@@ -96,12 +96,8 @@ HANDLE openConsoleInput() {
                        OPEN_EXISTING, 0, nullptr);
 }
 
-// Waits for a key pressed from now on: the keys typed before are set aside
-// and put back afterwards, in their order, for the game's next reads. Gives
-// the character of the key pressed (0 for a key without one).
-wchar_t waitForFreshKey() {
-    HANDLE input = openConsoleInput();
-    if (input == INVALID_HANDLE_VALUE) return 0;
+// Takes every input event waiting in the console's queue.
+std::vector<INPUT_RECORD> takeWaitingInput(HANDLE input) {
     DWORD count = 0, got = 0;
     std::vector<INPUT_RECORD> typed;
     if (GetNumberOfConsoleInputEvents(input, &count) && count > 0) {
@@ -109,6 +105,17 @@ wchar_t waitForFreshKey() {
         if (!ReadConsoleInputW(input, typed.data(), count, &got)) got = 0;
         typed.resize(got);
     }
+    return typed;
+}
+
+// Waits for a key pressed from now on: the keys typed before are set aside
+// and put back afterwards, in their order, for the game's next reads. Gives
+// the character of the key pressed (0 for a key without one).
+wchar_t waitForFreshKey() {
+    HANDLE input = openConsoleInput();
+    if (input == INVALID_HANDLE_VALUE) return 0;
+    const std::vector<INPUT_RECORD> typed = takeWaitingInput(input);
+    DWORD got = 0;
     wchar_t pressed = 0;
     for (INPUT_RECORD record{}; ReadConsoleInputW(input, &record, 1, &got) && got == 1;) {
         if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) {
@@ -147,14 +154,9 @@ void typeKeptKeys() {
     keptForLine.clear();
     // Before what was typed ahead: the kept key was pressed after it, but it
     // begins the line the player answers with.
-    DWORD count = 0, got = 0;
-    std::vector<INPUT_RECORD> typed;
-    if (GetNumberOfConsoleInputEvents(input, &count) && count > 0) {
-        typed.resize(count);
-        if (!ReadConsoleInputW(input, typed.data(), count, &got)) got = 0;
-        typed.resize(got);
-    }
+    const std::vector<INPUT_RECORD> typed = takeWaitingInput(input);
     keys.insert(keys.end(), typed.begin(), typed.end());
+    DWORD got = 0;
     WriteConsoleInputW(input, keys.data(), static_cast<DWORD>(keys.size()), &got);
     CloseHandle(input);
 }
