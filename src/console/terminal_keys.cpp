@@ -20,14 +20,18 @@ std::size_t utf8Length(unsigned char lead) {
     return 1;  // a stray continuation or invalid byte stands alone
 }
 
-// CSI: ESC [ parameters... final byte in 0x40..0x7E.
+bool isFinalByte(unsigned char byte) { return byte >= 0x40 && byte <= 0x7E; }
+
+// CSI: ESC [ parameters... final byte in 0x40..0x7E. One that runs on past
+// the longest key ends there, so a flood of parameter bytes costs no more
+// than the same bytes typed.
 std::size_t csiLength(std::string_view bytes) {
-    for (std::size_t i = 2; i < bytes.size(); ++i) {
+    for (std::size_t i = 2; i < bytes.size() && i < LongestKey; ++i) {
         auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x40 && byte <= 0x7E) return i + 1;
+        if (isFinalByte(byte)) return i + 1;
         if (byte < 0x20 || byte > 0x3F) return i;  // not a CSI byte: the key ended before it
     }
-    return 0;
+    return bytes.size() >= LongestKey ? LongestKey : 0;
 }
 
 // A key that can begin a typed answer: one printable character, no blank.
@@ -51,7 +55,10 @@ std::size_t keyLength(std::string_view bytes) {
     if (lead == 0x1B) {
         if (bytes.size() < 2) return 0;
         if (bytes[1] == '[') return csiLength(bytes);
-        if (bytes[1] == 'O') return bytes.size() < 3 ? 0 : 3;  // SS3: ESC O x
+        if (bytes[1] == 'O') {  // SS3: ESC O x; cut short by another byte, that one is the next key
+            if (bytes.size() < 3) return 0;
+            return isFinalByte(static_cast<unsigned char>(bytes[2])) ? 3 : 2;
+        }
         return 1;  // a lone Escape followed by another key
     }
     std::size_t length = utf8Length(lead);

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+// No key a terminal sends is longer than this; an escape sequence that runs
+// on past it ends there, and the bytes after it are keys of their own.
+constexpr std::size_t LongestKey = 32;
+
 // How many bytes of `bytes` belong to the first key, or 0 when the key is
 // not complete yet and more bytes may follow.
 std::size_t keyLength(std::string_view bytes);

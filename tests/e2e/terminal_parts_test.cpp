@@ -186,6 +186,8 @@ TEST(TerminalKeys, OneKeyIsOneKeyPress) {
         {"\x1bOP", 3}, {"\x1bO", 0}, {"\x1bx", 1},                         // F1 (SS3); Escape, then a key
         {"\xc3\xa4", 2}, {"\xc3", 0}, {"\xe2\x82\xac", 3}, {"\xe2\x82", 0},  // ä, €
         {"\xf0\x9f\x90\xba", 4}, {"\xc3" "a", 1}, {"\x80", 1},             // an emoji, broken UTF-8
+        {"\x1bO\n", 2}, {"\x1b[1\n", 3}, {"\x1b[1;\n", 4},                   // cut short by Enter
+        {"\x1b[" + std::string(29, '1'), 0}, {"\x1b[" + std::string(30, '1'), 32},  // no key is longer
     };
     for (const auto& [bytes, length] : cases) EXPECT_EQ(keyLength(bytes), length) << "bytes of length " << bytes.size();
 }
@@ -201,6 +203,8 @@ TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
         {"a Latin-1 byte, then Enter", {">\xe9\n", "l\xe9", "l\n"}},
         {"Escape, then Enter", {">\x1b\n", "w\x1b", "l\n"}},
         {"a CSI broken by a control key", {">\x1b[\x01", "l\x1b[", "w\x01"}},
+        {"keys cut short by Enter", {">\x1bO\n\x1b[1\n\x1b[1;\n", "w\x1bO", "l\n", "w\x1b[1", "l\n", "w\x1b[1;", "l\n"}},
+        {"a CSI past the longest key", {">\x1b[" + std::string(30, '1') + "23", "w\x1b[" + std::string(30, '1'), "l2", "l3"}},
         {"a broken character set aside", {">\xc3" "1", "s", "> ", "p ", "w\xc3", "w1"}},
         {"a broken character at the paging prompt", {">a", "s", ">\xc3 ", "p\xc3", "wa", "w "}},
         {"a digit at the paging prompt begins the next line, not a key wait", {">1", "p1", "> ", "w ", "l1"}},
