@@ -110,16 +110,13 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
             ++run;
             at = run < runs_.size() ? runs_[run].taken : 0;
         }
-        char byte = 0;
-        if (run < runs_.size()) {
-            byte = runs_[run].bytes[at];
-        } else {
-            if (!readByte(byte, key.empty(), wokenUp)) break;
-            append(firstRun, byte);
+        if (run == runs_.size()) {
+            const std::size_t runs = runs_.size(), held = runs != 0 ? runs_.back().bytes.size() : 0;
+            if (!readMore(firstRun, key.empty(), wokenUp)) break;
             run = runs_.size() - 1;
-            at = runs_[run].bytes.size() - 1;
+            at = runs_.size() == runs ? held : 0;
         }
-        ++at;
+        const char byte = runs_[run].bytes[at++];
         if (used.empty() || used.back().first != run) used.emplace_back(run, 0);
         ++used.back().second;
         key += byte;
@@ -138,9 +135,10 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
     return true;
 }
 
-// Waits for the first byte of a key, waking up for the wake-up pipe; the
-// rest of the key only a moment.
-bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wokenUp) {
+// Reads what has been typed so far, behind everything read before: for the
+// first byte of a key it waits, waking up for the wake-up pipe; for the rest
+// of a key only a moment. False when nothing came.
+bool KeyReader::readMore(std::size_t firstRun, bool wait, const std::function<void()>& wokenUp) {
     for (;;) {
         pollfd waiting[2]{{fd_, POLLIN, 0}, {wakeUp_, POLLIN, 0}};
         const int ready = ::poll(waiting, wait && wakeUp_ >= 0 ? 2 : 1, wait ? -1 : RestOfKeyTimeoutMs);
@@ -151,11 +149,19 @@ bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wok
             if (wokenUp) wokenUp();
             continue;
         }
-        ssize_t got = ::read(fd_, &byte, 1);
-        if (got == 1) return true;
+        char buffer[4096];
+        ssize_t got = ::read(fd_, buffer, sizeof buffer);
+        if (got > 0) {
+            append(firstRun, std::string_view(buffer, static_cast<std::size_t>(got)));
+            return true;
+        }
         if (got < 0 && errno == EINTR) continue;
         return false;
     }
+}
+
+bool KeyReader::holdsMore() const {
+    return std::any_of(runs_.begin(), runs_.end(), [](const Run& run) { return run.taken < run.bytes.size(); });
 }
 
 void KeyReader::dropWakeUps() {
@@ -166,10 +172,10 @@ void KeyReader::dropWakeUps() {
     }
 }
 
-// A byte from the descriptor goes behind everything read so far.
-void KeyReader::append(std::size_t firstRun, char byte) {
+// Bytes from the descriptor go behind everything read so far.
+void KeyReader::append(std::size_t firstRun, std::string_view bytes) {
     if (runs_.empty() || runs_.size() - 1 < firstRun || runs_.back().answer) runs_.emplace_back();
-    runs_.back().bytes += byte;
+    runs_.back().bytes += bytes;
 }
 
 void KeyReader::dropTaken() {

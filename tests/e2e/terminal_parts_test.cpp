@@ -208,7 +208,8 @@ TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
         {"a broken character set aside", {">\xc3" "1", "s", "> ", "p ", "w\xc3", "w1"}},
         {"a broken character at the paging prompt", {">a", "s", ">\xc3 ", "p\xc3", "wa", "w "}},
         {"a digit at the paging prompt begins the next line, not a key wait", {">1", "p1", "> ", "w ", "l1"}},
-        {"blanks, Enter, escapes and controls only page on", {"> \n\x1b[B\x01", "p ", "p\n", "p\x1b[B", "p\x01"}},
+        {"blanks, Enter, escapes and controls only page on",
+         {"> ", "p ", ">\n", "p\n", ">\x1b[B", "p\x1b[B", ">\x01", "p\x01"}},
         {"a letter kept behind the keys set aside", {">2\n", "s", ">\xc3\xa4", "p\xc3\xa4", "l2", "l\n", "l\xc3\xa4"}},
         {"keys set aside after it go to key waits", {">a", "s", ">-", "p-", ">b", "s", "> ", "p ", "wa", "wb", "l-"}},
     };
