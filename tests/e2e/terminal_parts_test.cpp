@@ -254,7 +254,11 @@ TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
         {"Enter ends the line", {"K", "a", "i", "\n"}, "Kai\n", "Kai\r\n", Outcome::Entered},
         {"a wide character takes two columns back", {"\xe6\x97\xa5", del}, "", "\xe6\x97\xa5" + back + back,
          Outcome::Editing},
-        {"a combining mark takes none", {"e", "\xcc\x81", del}, "e", "e\xcc\x81", Outcome::Editing},
+        {"a letter goes with its accent", {"e", "\xcc\x81", del}, "", "e\xcc\x81" + back, Outcome::Editing},
+        {"a wide character goes with its marks", {"a", "\xe6\x97\xa5", "\xcc\x81", "\xcc\xa3", del}, "a",
+         "a\xe6\x97\xa5\xcc\x81\xcc\xa3" + back + back, Outcome::Editing},
+        {"Ctrl+W erases a word with its marks", {"u", "\xcc\x88", " ", "e", "\xcc\x81", wordErase}, "u\xcc\x88 ",
+         "u\xcc\x88 e\xcc\x81" + back, Outcome::Editing},
         {"umlauts erased whole", {"J", "\xc3\xb6", del}, "J", "J\xc3\xb6" + back, Outcome::Editing},
         {"controls kept, shown as ^X", {"\x01", "\t", del}, "\x01", "^A " + back, Outcome::Editing},
         {"a C1 control and a broken byte kept, shown as U+FFFD", {"\xc2\x9b", "\xc3"}, "\xc2\x9b\xc3",
@@ -265,11 +269,11 @@ TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
         {"Ctrl+U erases the line", {"a", "\x01", kill}, "", "a^A" + back + back + back, Outcome::Editing},
         {"Ctrl+D on an empty line ends the input", {"a", del, eof}, "", "a" + back, Outcome::EndOfInput},
         {"Ctrl+D after text gives the text", {"a", "b", eof}, "ab", "ab", Outcome::Entered},
-        {"a full line rings once and drops the rest", {"a", "b", "c", "d", "e", "f", "g", "h", del, "i"}, "abcdei",
-         "abcdef\a" + back + "i", Outcome::Editing},
+        {"a full line rings once and drops the rest", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", del, "k"},
+         "abcdefgk", "abcdefgh\a" + back + "k", Outcome::Editing},
     };
     for (const Case& c : cases) {
-        LineEditor editor(EditingKeys{}, 6);
+        LineEditor editor(EditingKeys{}, 8);
         std::string echo;
         Outcome outcome = Outcome::Editing;
         for (const std::string& key : c.keys) outcome = editor.press(key, echo);
