@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <map>
@@ -372,6 +373,85 @@ TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
             }
         }
     }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+#else
+constexpr bool Sanitized = false;
+#endif
+
+// Every other signal that ends a process by default, sent at a key wait
+// (some at a number read): the game gives the terminal back (line mode,
+// echo) and then ends by that very signal; under AddressSanitizer, which
+// reports SEGV, BUS and FPE itself, it may end with the sanitizer's exit
+// status instead. A signal the caller ignores stays ignored: the game plays
+// on. (SIGXFSZ, ignored by the game, is seen at the file size limit below.)
+TEST(RealBinary, EverySignalThatEndsTheGameGivesTheTerminalBackFirst) {
+    struct Case {
+        int signalNumber;
+        bool atNumberRead = false;
+        bool ignoredByCaller = false;
+    };
+    std::vector<Case> cases;
+    for (int signalNumber : {SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGIO, SIGPWR, SIGSTKFLT,
+                             SIGSYS, SIGTRAP, SIGBUS, SIGFPE, SIGSEGV, SIGABRT, SIGILL, SIGRTMIN, SIGRTMAX}) {
+        cases.push_back({signalNumber});
+    }
+    for (int signalNumber : {SIGUSR2, SIGSEGV, SIGRTMIN}) cases.push_back({signalNumber, true});
+    cases.push_back({SIGUSR1, false, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(::strsignal(c.signalNumber)) + (c.atNumberRead ? " at a number read" : "") +
+                     (c.ignoredByCaller ? ", ignored by the caller" : ""));
+        TerminalGame game(Start().before([&c] {
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            if (c.ignoredByCaller) ::signal(c.signalNumber, SIG_IGN);
+        }));
+        ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+        if (c.atNumberRead) {
+            game.type(" ");
+            ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+        }
+        game.signal(c.signalNumber);
+        if (c.ignoredByCaller) {
+            game.type(" ");
+            EXPECT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << "the signal ended the game";
+            continue;
+        }
+        const int status = game.waitForExit();
+        const bool reported = Sanitized && (c.signalNumber == SIGSEGV || c.signalNumber == SIGBUS ||
+                                            c.signalNumber == SIGFPE || c.signalNumber == SIGILL);
+        EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == c.signalNumber) ||
+                    (reported && WIFEXITED(status) && WEXITSTATUS(status) == 1)) << status;
+        EXPECT_TRUE(game.inLineModeWithEcho());
+    }
+}
+
+// Past the file size limit (ulimit -f) a write fails instead of ending the
+// game: the save says so and leaves no temporary file, a long name is not
+// stored, and the game plays on.
+TEST(RealBinary, PastTheFileSizeLimitTheSaveFailsAndTheGamePlaysOn) {
+    TerminalGame game(Start().before([] {
+        const rlimit tiny{8, 8};  // less than a save
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+    }));
+    const std::string longName(100, 'K');  // more than the limit, too
+    for (auto [shown, keys] : {std::pair<std::string, std::string>{"beliebige Taste...", " "},
+                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", longName + "\n"},
+                               {"Fehler beim Speichern des Spiels.", ""}, {"200 - Spiel beenden", "200\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    const int status = game.waitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(fs::is_empty(".")) << "a file left behind";
 }
 
 // Ctrl+Z during a pause, stopped for a while: once continued, the pause
