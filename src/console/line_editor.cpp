@@ -26,6 +26,26 @@ std::size_t lastCharacterLength(std::string_view line) {
     return 1;
 }
 
+// The last character of `line` as the player sees it: a base character with
+// the marks after it (characters shown in no column, such as combining
+// accents), or marks alone at the start of the line; and its columns.
+struct Shown {
+    std::size_t length;
+    std::size_t columns;
+};
+Shown lastShownCharacter(std::string_view line) {
+    Shown last{0, 0};
+    while (last.length < line.size() && last.columns == 0) {
+        const std::size_t length = lastCharacterLength(line.substr(0, line.size() - last.length));
+        last.length += length;
+        last.columns = displayColumns(shownAs(line.substr(line.size() - last.length, length)));
+    }
+    return last;
+}
+
+// Whether the last character as the player sees it is a blank.
+bool endsInBlank(std::string_view line) { return isBlank(line[line.size() - lastShownCharacter(line).length]); }
+
 }  // namespace
 
 LineEditor::LineEditor(EditingKeys keys, std::size_t limit) : keys_(keys), limit_(limit) {}
@@ -46,8 +66,8 @@ LineEditor::Outcome LineEditor::press(std::string_view key, std::string& echo) {
     } else if (key.size() == 1 && first == keys_.kill && first != 0) {
         while (!line_.empty()) eraseLast(echo);
     } else if (key.size() == 1 && first == keys_.wordErase && first != 0) {
-        while (!line_.empty() && isBlank(line_.back())) eraseLast(echo);
-        while (!line_.empty() && !isBlank(line_.back())) eraseLast(echo);
+        while (!line_.empty() && endsInBlank(line_)) eraseLast(echo);
+        while (!line_.empty() && !endsInBlank(line_)) eraseLast(echo);
     } else if (key.size() > 1 && lastCharacterLength(key) != key.size()) {
         for (char byte : key) insert(std::string_view(&byte, 1), Replacement, echo);
     } else {
@@ -87,10 +107,10 @@ void LineEditor::insert(std::string_view bytes, std::string_view shown, std::str
     echo += shown;
 }
 
+// Erases the last character as the player sees it, marks and all, from the
+// line and from the screen.
 void LineEditor::eraseLast(std::string& echo) {
-    std::size_t length = lastCharacterLength(line_);
-    std::string shown = shownAs(std::string_view(line_).substr(line_.size() - length));
-    line_.resize(line_.size() - length);
-    std::size_t columns = displayColumns(shown);
-    for (std::size_t i = 0; i < columns; ++i) echo += "\b \b";
+    const Shown last = lastShownCharacter(line_);
+    line_.resize(line_.size() - last.length);
+    for (std::size_t i = 0; i < last.columns; ++i) echo += "\b \b";
 }

@@ -9,7 +9,8 @@
 #include <string_view>
 
 // The keys the player's terminal uses for editing (0: none). Backspace and
-// DEL always erase one character.
+// DEL always erase one character as the player sees it: a letter with its
+// combining accents, a wide character whole.
 struct EditingKeys {
     char erase = 0x7F;
     char kill = 0x15;       // Ctrl+U: the whole line

@@ -39,9 +39,11 @@ void restoreTerminal();
 // colour in force.
 void resumeTerminal(bool withColour);
 
-// Ending signals restore the terminal and end the game; Ctrl+Z restores it
-// and stops, and continuing resumes it. A hang-up or interrupt that the
-// caller ignores stays ignored; a closed output always ends the game.
+// Every signal that ends a process by default restores the terminal, then
+// ends the game (or goes to a handler installed before, such as a
+// sanitizer's); Ctrl+Z restores it and stops, and continuing resumes it. A
+// signal that the caller ignores stays ignored, and SIGXFSZ is ignored; a
+// closed output always ends the game.
 void installSignalHandlers();
 
 // What standard output put on the terminal's current line since its last

@@ -20,14 +20,18 @@ std::size_t utf8Length(unsigned char lead) {
     return 1;  // a stray continuation or invalid byte stands alone
 }
 
-// CSI: ESC [ parameters... final byte in 0x40..0x7E.
+bool isFinalByte(unsigned char byte) { return byte >= 0x40 && byte <= 0x7E; }
+
+// CSI: ESC [ parameters... final byte in 0x40..0x7E. One that runs on past
+// the longest key ends there, so a flood of parameter bytes costs no more
+// than the same bytes typed.
 std::size_t csiLength(std::string_view bytes) {
-    for (std::size_t i = 2; i < bytes.size(); ++i) {
+    for (std::size_t i = 2; i < bytes.size() && i < LongestKey; ++i) {
         auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x40 && byte <= 0x7E) return i + 1;
+        if (isFinalByte(byte)) return i + 1;
         if (byte < 0x20 || byte > 0x3F) return i;  // not a CSI byte: the key ended before it
     }
-    return 0;
+    return bytes.size() >= LongestKey ? LongestKey : 0;
 }
 
 // A key that can begin a typed answer: one printable character, no blank.
@@ -51,7 +55,10 @@ std::size_t keyLength(std::string_view bytes) {
     if (lead == 0x1B) {
         if (bytes.size() < 2) return 0;
         if (bytes[1] == '[') return csiLength(bytes);
-        if (bytes[1] == 'O') return bytes.size() < 3 ? 0 : 3;  // SS3: ESC O x
+        if (bytes[1] == 'O') {  // SS3: ESC O x; cut short by another byte, that one is the next key
+            if (bytes.size() < 3) return 0;
+            return isFinalByte(static_cast<unsigned char>(bytes[2])) ? 3 : 2;
+        }
         return 1;  // a lone Escape followed by another key
     }
     std::size_t length = utf8Length(lead);
@@ -103,16 +110,13 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
             ++run;
             at = run < runs_.size() ? runs_[run].taken : 0;
         }
-        char byte = 0;
-        if (run < runs_.size()) {
-            byte = runs_[run].bytes[at];
-        } else {
-            if (!readByte(byte, key.empty(), wokenUp)) break;
-            append(firstRun, byte);
+        if (run == runs_.size()) {
+            const std::size_t runs = runs_.size(), held = runs != 0 ? runs_.back().bytes.size() : 0;
+            if (!readMore(firstRun, key.empty(), wokenUp)) break;
             run = runs_.size() - 1;
-            at = runs_[run].bytes.size() - 1;
+            at = runs_.size() == runs ? held : 0;
         }
-        ++at;
+        const char byte = runs_[run].bytes[at++];
         if (used.empty() || used.back().first != run) used.emplace_back(run, 0);
         ++used.back().second;
         key += byte;
@@ -131,9 +135,10 @@ bool KeyReader::readFrom(std::size_t firstRun, bool forLine, std::string& key,
     return true;
 }
 
-// Waits for the first byte of a key, waking up for the wake-up pipe; the
-// rest of the key only a moment.
-bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wokenUp) {
+// Reads what has been typed so far, behind everything read before: for the
+// first byte of a key it waits, waking up for the wake-up pipe; for the rest
+// of a key only a moment. False when nothing came.
+bool KeyReader::readMore(std::size_t firstRun, bool wait, const std::function<void()>& wokenUp) {
     for (;;) {
         pollfd waiting[2]{{fd_, POLLIN, 0}, {wakeUp_, POLLIN, 0}};
         const int ready = ::poll(waiting, wait && wakeUp_ >= 0 ? 2 : 1, wait ? -1 : RestOfKeyTimeoutMs);
@@ -144,11 +149,19 @@ bool KeyReader::readByte(char& byte, bool wait, const std::function<void()>& wok
             if (wokenUp) wokenUp();
             continue;
         }
-        ssize_t got = ::read(fd_, &byte, 1);
-        if (got == 1) return true;
+        char buffer[4096];
+        ssize_t got = ::read(fd_, buffer, sizeof buffer);
+        if (got > 0) {
+            append(firstRun, std::string_view(buffer, static_cast<std::size_t>(got)));
+            return true;
+        }
         if (got < 0 && errno == EINTR) continue;
         return false;
     }
+}
+
+bool KeyReader::holdsMore() const {
+    return std::any_of(runs_.begin(), runs_.end(), [](const Run& run) { return run.taken < run.bytes.size(); });
 }
 
 void KeyReader::dropWakeUps() {
@@ -159,10 +172,10 @@ void KeyReader::dropWakeUps() {
     }
 }
 
-// A byte from the descriptor goes behind everything read so far.
-void KeyReader::append(std::size_t firstRun, char byte) {
+// Bytes from the descriptor go behind everything read so far.
+void KeyReader::append(std::size_t firstRun, std::string_view bytes) {
     if (runs_.empty() || runs_.size() - 1 < firstRun || runs_.back().answer) runs_.emplace_back();
-    runs_.back().bytes += byte;
+    runs_.back().bytes += bytes;
 }
 
 void KeyReader::dropTaken() {

@@ -8,13 +8,17 @@
 #include <string>
 #include <string_view>
 
+// No key a terminal sends is longer than this; an escape sequence that runs
+// on past it ends there, and the bytes after it are keys of their own.
+constexpr std::size_t LongestKey = 32;
+
 // How many bytes of `bytes` belong to the first key, or 0 when the key is
 // not complete yet and more bytes may follow.
 std::size_t keyLength(std::string_view bytes);
 
 // Keys read one key press at a time from a terminal (or any descriptor).
 // Keys set aside while the game shows its paging prompt are read first, in
-// the order they were typed; so is a byte read past the end of a key.
+// the order they were typed; so are the bytes read past the end of a key.
 class KeyReader {
 public:
     enum class Purpose { KeyWait, Line };
@@ -33,6 +37,8 @@ public:
     // that is no blank) is also kept to begin the next line read; key waits
     // pass it by.
     bool readNew(std::string& key, bool keepAnswer);
+    // Whether bytes are read already that the next key begins with.
+    bool holdsMore() const;
     // Forgets the wake-ups that came before now.
     void dropWakeUps();
 
@@ -43,8 +49,8 @@ private:
         bool answer = false;    // for a line read only
     };
     bool readFrom(std::size_t firstRun, bool forLine, std::string& key, const std::function<void()>& wokenUp);
-    bool readByte(char& byte, bool wait, const std::function<void()>& wokenUp);
-    void append(std::size_t firstRun, char byte);
+    bool readMore(std::size_t firstRun, bool wait, const std::function<void()>& wokenUp);
+    void append(std::size_t firstRun, std::string_view bytes);
     void dropTaken();
 
     int fd_;

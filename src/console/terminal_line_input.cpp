@@ -31,13 +31,17 @@ protected:
         // left the cursor: the prompt's line and what was typed.
         keys_.dropWakeUps();
         auto drawAgain = [this] { writeAll(tty_, "\r" + outputLineSoFar() + editor_.shown()); };
+        // Keys read already (a paste) are shown together, once the next key
+        // would be waited for.
         std::string key, echo;
         for (;;) {
             // false: the terminal is gone
-            if (!keys_.read(key, KeyReader::Purpose::Line, drawAgain)) return traits_type::eof();
-            echo.clear();
+            if (!keys_.read(key, KeyReader::Purpose::Line, drawAgain)) {
+                writeAll(tty_, echo);
+                return traits_type::eof();
+            }
             LineEditor::Outcome outcome = editor_.press(key, echo);
-            writeAll(tty_, echo);
+            if (outcome != LineEditor::Outcome::Editing || !keys_.holdsMore()) writeAll(tty_, std::exchange(echo, {}));
             if (outcome == LineEditor::Outcome::EndOfInput) return traits_type::eof();
             if (outcome == LineEditor::Outcome::Entered) break;
         }

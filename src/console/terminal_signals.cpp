@@ -11,7 +11,38 @@
 
 namespace {
 
-constexpr int Ending[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+// The signals that end a process unless it catches them, but SIGXFSZ: the
+// game ignores that one, so that a file grown past the size limit (ulimit -f)
+// fails its write, which the game reports (a save, the transcript), instead
+// of ending the game. The real-time signals end it too.
+constexpr int Ending[] = {
+    SIGHUP, SIGINT, SIGQUIT, SIGILL, SIGTRAP, SIGABRT, SIGBUS, SIGFPE, SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE,
+    SIGALRM, SIGTERM, SIGXCPU, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef __linux__
+    SIGSTKFLT, SIGIO, SIGPWR,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+};
+
+template <typename Step>
+void forEachEnding(Step step) {
+    for (int signalNumber : Ending) step(signalNumber);
+#ifdef SIGRTMIN
+    for (int signalNumber = SIGRTMIN; signalNumber <= SIGRTMAX; ++signalNumber) step(signalNumber);
+#endif
+}
+
+#ifdef NSIG
+constexpr int SignalCount = NSIG;
+#else
+constexpr int SignalCount = 65;
+#endif
+
+// What each ending signal did before the game took it: the default, or a
+// handler installed earlier (a sanitizer's, reporting a crash).
+struct sigaction earlier[SignalCount];
 
 std::atomic<bool> colourReset{false};  // stopped by Ctrl+Z, with the colour reset
 
@@ -22,11 +53,26 @@ void setMask(int how, int signalNumber) {
     ::pthread_sigmask(how, &only, nullptr);
 }
 
-// The other ending signals stay held meanwhile (a second one, or a SIGPIPE
-// from the reset itself, cannot run this twice); the process then dies of
-// the signal that came first.
-extern "C" void restoreAndDie(int signalNumber) {
+bool isHandler(const struct sigaction& action) {
+    return action.sa_handler != SIG_DFL && action.sa_handler != SIG_IGN;
+}
+
+// The terminal first, then the signal takes its course: a handler installed
+// before the game's gets it (and if that returns, the game goes on in its
+// own mode), else the process dies of it. The other ending signals stay held
+// meanwhile (a second one, or a SIGPIPE from the reset itself, cannot run
+// this twice); the process then dies of the signal that came first.
+extern "C" void restoreAndEnd(int signalNumber, siginfo_t* info, void* context) {
+    const int savedErrno = errno;
     restoreTerminal();
+    const struct sigaction& handed = earlier[signalNumber];
+    if (isHandler(handed)) {
+        if ((handed.sa_flags & SA_SIGINFO) != 0) handed.sa_sigaction(signalNumber, info, context);
+        else handed.sa_handler(signalNumber);
+        resumeTerminal(true);
+        errno = savedErrno;
+        return;
+    }
     ::signal(signalNumber, SIG_DFL);
     setMask(SIG_UNBLOCK, signalNumber);
     ::raise(signalNumber);
@@ -67,33 +113,51 @@ bool ignoredByCaller(int signalNumber) {
     return ::sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
 }
 
+// Every handler holds back the ending signals, Ctrl+Z and continuing.
+sigset_t heldInHandlers() {
+    sigset_t held;
+    sigemptyset(&held);
+    forEachEnding([&held](int signalNumber) { sigaddset(&held, signalNumber); });
+    sigaddset(&held, SIGTSTP);
+    sigaddset(&held, SIGCONT);
+    return held;
+}
+
 void install(int signalNumber, void (*handler)(int), int flags) {
     struct sigaction action {};
     action.sa_handler = handler;
     action.sa_flags = flags;
-    sigemptyset(&action.sa_mask);
-    for (int ending : Ending) sigaddset(&action.sa_mask, ending);
-    sigaddset(&action.sa_mask, SIGTSTP);
-    sigaddset(&action.sa_mask, SIGCONT);
+    action.sa_mask = heldInHandlers();
+    ::sigaction(signalNumber, &action, nullptr);
+}
+
+// On the alternate stack where there is one (a sanitizer sets one up), so
+// that even a stack overflow gives the terminal back; restarted calls, for
+// the handler installed before that returns.
+void installEnding(int signalNumber) {
+    struct sigaction action {};
+    action.sa_sigaction = restoreAndEnd;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESTART;
+    action.sa_mask = heldInHandlers();
     ::sigaction(signalNumber, &action, nullptr);
 }
 
 }  // namespace
 
 void installSignalHandlers() {
-    for (int signalNumber : Ending) {
+    forEachEnding([](int signalNumber) {
+        if (signalNumber >= SignalCount || ::sigaction(signalNumber, nullptr, &earlier[signalNumber]) != 0) return;
         // nohup and background jobs ignore a hang-up or an interrupt on
-        // purpose. A closed output, though, must always end the game, or it
-        // would play on unseen, so SIGPIPE is taken whatever the caller did.
-        if (signalNumber != SIGPIPE && ignoredByCaller(signalNumber)) continue;
-        install(signalNumber, restoreAndDie, 0);
-    }
+        // purpose, and so a caller may ignore any of these. A closed output,
+        // though, must always end the game, or it would play on unseen, so
+        // SIGPIPE is taken whatever the caller did.
+        if (signalNumber != SIGPIPE && earlier[signalNumber].sa_handler == SIG_IGN) return;
+        installEnding(signalNumber);
+    });
     setMask(SIG_UNBLOCK, SIGPIPE);
     // Restarted calls: a read of piped input must not take a stop for its end.
     if (!ignoredByCaller(SIGTSTP)) install(SIGTSTP, restoreAndStop, SA_RESTART);
     install(SIGCONT, resumeAfterStop, SA_RESTART);
-    // A file grown past the size limit (ulimit -f) fails its write, which the
-    // game reports (a save, the transcript), instead of ending the game.
     ::signal(SIGXFSZ, SIG_IGN);
 }
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <map>
@@ -105,6 +106,7 @@ public:
             _exit(127);
         }
         slave_ = ::open(ptsname(master_), O_RDWR | O_NOCTTY);
+        ::fcntl(master_, F_SETFL, O_NONBLOCK);  // typing much reads what the game shows meanwhile
     }
     ~TerminalGame() {
         if (!exited_) ::kill(gamePid(), SIGKILL), ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
@@ -123,9 +125,16 @@ public:
         return true;
     }
     // Types keys at once, as a player may: keys typed before the game reads
-    // them wait for it.
+    // them wait for it. More than the terminal holds goes in as the game
+    // takes it, with what it shows meanwhile read.
     void type(const std::string& keys) {
-        ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
+        auto deadline = std::chrono::steady_clock::now() + 15s;
+        for (std::string_view left = keys; !left.empty();) {
+            ssize_t written = ::write(master_, left.data(), left.size());
+            if (written > 0) left.remove_prefix(static_cast<std::size_t>(written));
+            else ASSERT_TRUE(errno == EAGAIN && std::chrono::steady_clock::now() < deadline) << left.size() << " left";
+            if (!left.empty()) readSome(1ms);
+        }
     }
     // Reads output until `done` holds; false after 15 s.
     template <typename Condition>
@@ -143,7 +152,7 @@ public:
     }
     int waitForExit() {
         int status = 0;
-        for (auto deadline = std::chrono::steady_clock::now() + 15s; ::waitpid(pid_, &status, WNOHANG) == 0;) {
+        for (auto deadline = std::chrono::steady_clock::now() + 15s; ::wait4(pid_, &status, WNOHANG, &usage_) == 0;) {
             if (!readSome(50ms) && std::chrono::steady_clock::now() > deadline) return -1;
         }
         exited_ = true;
@@ -157,6 +166,11 @@ public:
         return (mode.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
     }
     const std::string& output() const { return output_; }
+    // The processor time the game took, once it has exited.
+    std::chrono::microseconds processorTime() const {
+        auto microseconds = [](timeval t) { return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec); };
+        return microseconds(usage_.ru_utime) + microseconds(usage_.ru_stime);
+    }
     // Reads what the game has written so far.
     void drain() {
         while (readSome(50ms)) {
@@ -211,6 +225,7 @@ private:
     int master_ = -1;
     int slave_ = -1;
     bool exited_ = false;
+    rusage usage_{};
     std::string output_;
     std::size_t seen_ = 0;
 };
@@ -358,6 +373,85 @@ TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
             }
         }
     }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+#else
+constexpr bool Sanitized = false;
+#endif
+
+// Every other signal that ends a process by default, sent at a key wait
+// (some at a number read): the game gives the terminal back (line mode,
+// echo) and then ends by that very signal; under AddressSanitizer, which
+// reports SEGV, BUS and FPE itself, it may end with the sanitizer's exit
+// status instead. A signal the caller ignores stays ignored: the game plays
+// on. (SIGXFSZ, ignored by the game, is seen at the file size limit below.)
+TEST(RealBinary, EverySignalThatEndsTheGameGivesTheTerminalBackFirst) {
+    struct Case {
+        int signalNumber;
+        bool atNumberRead = false;
+        bool ignoredByCaller = false;
+    };
+    std::vector<Case> cases;
+    for (int signalNumber : {SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGIO, SIGPWR, SIGSTKFLT,
+                             SIGSYS, SIGTRAP, SIGBUS, SIGFPE, SIGSEGV, SIGABRT, SIGILL, SIGRTMIN, SIGRTMAX}) {
+        cases.push_back({signalNumber});
+    }
+    for (int signalNumber : {SIGUSR2, SIGSEGV, SIGRTMIN}) cases.push_back({signalNumber, true});
+    cases.push_back({SIGUSR1, false, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(::strsignal(c.signalNumber)) + (c.atNumberRead ? " at a number read" : "") +
+                     (c.ignoredByCaller ? ", ignored by the caller" : ""));
+        TerminalGame game(Start().before([&c] {
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            if (c.ignoredByCaller) ::signal(c.signalNumber, SIG_IGN);
+        }));
+        ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+        if (c.atNumberRead) {
+            game.type(" ");
+            ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+        }
+        game.signal(c.signalNumber);
+        if (c.ignoredByCaller) {
+            game.type(" ");
+            EXPECT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << "the signal ended the game";
+            continue;
+        }
+        const int status = game.waitForExit();
+        const bool reported = Sanitized && (c.signalNumber == SIGSEGV || c.signalNumber == SIGBUS ||
+                                            c.signalNumber == SIGFPE || c.signalNumber == SIGILL);
+        EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == c.signalNumber) ||
+                    (reported && WIFEXITED(status) && WEXITSTATUS(status) == 1)) << status;
+        EXPECT_TRUE(game.inLineModeWithEcho());
+    }
+}
+
+// Past the file size limit (ulimit -f) a write fails instead of ending the
+// game: the save says so and leaves no temporary file, a long name is not
+// stored, and the game plays on.
+TEST(RealBinary, PastTheFileSizeLimitTheSaveFailsAndTheGamePlaysOn) {
+    TerminalGame game(Start().before([] {
+        const rlimit tiny{8, 8};  // less than a save
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+    }));
+    const std::string longName(100, 'K');  // more than the limit, too
+    for (auto [shown, keys] : {std::pair<std::string, std::string>{"beliebige Taste...", " "},
+                               {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", longName + "\n"},
+                               {"Fehler beim Speichern des Spiels.", ""}, {"200 - Spiel beenden", "200\n"}}) {
+        ASSERT_TRUE(game.waitFor(shown)) << game.output();
+        game.type(keys);
+    }
+    const int status = game.waitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(fs::is_empty(".")) << "a file left behind";
 }
 
 // Ctrl+Z during a pause, stopped for a while: once continued, the pause
@@ -542,6 +636,20 @@ TEST(RealBinary, TheKeyAfterABrokenSequenceIsKept) {
         game.type(keys);
     }
     EXPECT_TRUE(game.waitFor("Version: ")) << game.output();
+}
+
+// An escape sequence that never ends (640,000 digits after ESC [) at a
+// number read costs time in proportion to its length: the game takes far
+// less than the 5 s of processor time allowed here, then reads on.
+TEST(RealBinary, AFloodOfKeysCostsLinearTime) {
+    TerminalGame game;
+    ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+    game.type(" ");
+    ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+    game.type("\x1b[" + std::string(640000, '1') + "\n10\n");
+    int status = game.waitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_LT(game.processorTime(), 5s);
 }
 
 // Started in a session of its own, the game has no /dev/tty: it takes the

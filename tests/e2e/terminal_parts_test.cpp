@@ -186,6 +186,8 @@ TEST(TerminalKeys, OneKeyIsOneKeyPress) {
         {"\x1bOP", 3}, {"\x1bO", 0}, {"\x1bx", 1},                         // F1 (SS3); Escape, then a key
         {"\xc3\xa4", 2}, {"\xc3", 0}, {"\xe2\x82\xac", 3}, {"\xe2\x82", 0},  // ä, €
         {"\xf0\x9f\x90\xba", 4}, {"\xc3" "a", 1}, {"\x80", 1},             // an emoji, broken UTF-8
+        {"\x1bO\n", 2}, {"\x1b[1\n", 3}, {"\x1b[1;\n", 4},                   // cut short by Enter
+        {"\x1b[" + std::string(29, '1'), 0}, {"\x1b[" + std::string(30, '1'), 32},  // no key is longer
     };
     for (const auto& [bytes, length] : cases) EXPECT_EQ(keyLength(bytes), length) << "bytes of length " << bytes.size();
 }
@@ -201,10 +203,13 @@ TEST(KeyReader, ReadsWholeKeysAndLosesNone) {
         {"a Latin-1 byte, then Enter", {">\xe9\n", "l\xe9", "l\n"}},
         {"Escape, then Enter", {">\x1b\n", "w\x1b", "l\n"}},
         {"a CSI broken by a control key", {">\x1b[\x01", "l\x1b[", "w\x01"}},
+        {"keys cut short by Enter", {">\x1bO\n\x1b[1\n\x1b[1;\n", "w\x1bO", "l\n", "w\x1b[1", "l\n", "w\x1b[1;", "l\n"}},
+        {"a CSI past the longest key", {">\x1b[" + std::string(30, '1') + "23", "w\x1b[" + std::string(30, '1'), "l2", "l3"}},
         {"a broken character set aside", {">\xc3" "1", "s", "> ", "p ", "w\xc3", "w1"}},
         {"a broken character at the paging prompt", {">a", "s", ">\xc3 ", "p\xc3", "wa", "w "}},
         {"a digit at the paging prompt begins the next line, not a key wait", {">1", "p1", "> ", "w ", "l1"}},
-        {"blanks, Enter, escapes and controls only page on", {"> \n\x1b[B\x01", "p ", "p\n", "p\x1b[B", "p\x01"}},
+        {"blanks, Enter, escapes and controls only page on",
+         {"> ", "p ", ">\n", "p\n", ">\x1b[B", "p\x1b[B", ">\x01", "p\x01"}},
         {"a letter kept behind the keys set aside", {">2\n", "s", ">\xc3\xa4", "p\xc3\xa4", "l2", "l\n", "l\xc3\xa4"}},
         {"keys set aside after it go to key waits", {">a", "s", ">-", "p-", ">b", "s", "> ", "p ", "wa", "wb", "l-"}},
     };
@@ -249,7 +254,11 @@ TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
         {"Enter ends the line", {"K", "a", "i", "\n"}, "Kai\n", "Kai\r\n", Outcome::Entered},
         {"a wide character takes two columns back", {"\xe6\x97\xa5", del}, "", "\xe6\x97\xa5" + back + back,
          Outcome::Editing},
-        {"a combining mark takes none", {"e", "\xcc\x81", del}, "e", "e\xcc\x81", Outcome::Editing},
+        {"a letter goes with its accent", {"e", "\xcc\x81", del}, "", "e\xcc\x81" + back, Outcome::Editing},
+        {"a wide character goes with its marks", {"a", "\xe6\x97\xa5", "\xcc\x81", "\xcc\xa3", del}, "a",
+         "a\xe6\x97\xa5\xcc\x81\xcc\xa3" + back + back, Outcome::Editing},
+        {"Ctrl+W erases a word with its marks", {"u", "\xcc\x88", " ", "e", "\xcc\x81", wordErase}, "u\xcc\x88 ",
+         "u\xcc\x88 e\xcc\x81" + back, Outcome::Editing},
         {"umlauts erased whole", {"J", "\xc3\xb6", del}, "J", "J\xc3\xb6" + back, Outcome::Editing},
         {"controls kept, shown as ^X", {"\x01", "\t", del}, "\x01", "^A " + back, Outcome::Editing},
         {"a C1 control and a broken byte kept, shown as U+FFFD", {"\xc2\x9b", "\xc3"}, "\xc2\x9b\xc3",
@@ -260,11 +269,11 @@ TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
         {"Ctrl+U erases the line", {"a", "\x01", kill}, "", "a^A" + back + back + back, Outcome::Editing},
         {"Ctrl+D on an empty line ends the input", {"a", del, eof}, "", "a" + back, Outcome::EndOfInput},
         {"Ctrl+D after text gives the text", {"a", "b", eof}, "ab", "ab", Outcome::Entered},
-        {"a full line rings once and drops the rest", {"a", "b", "c", "d", "e", "f", "g", "h", del, "i"}, "abcdei",
-         "abcdef\a" + back + "i", Outcome::Editing},
+        {"a full line rings once and drops the rest", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", del, "k"},
+         "abcdefgk", "abcdefgh\a" + back + "k", Outcome::Editing},
     };
     for (const Case& c : cases) {
-        LineEditor editor(EditingKeys{}, 6);
+        LineEditor editor(EditingKeys{}, 8);
         std::string echo;
         Outcome outcome = Outcome::Editing;
         for (const std::string& key : c.keys) outcome = editor.press(key, echo);
