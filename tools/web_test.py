@@ -13,8 +13,10 @@ that refuses writes in each way a browser does, a read that aborts and a page
 with no storage at all. Screen text and colours are read from the terminal's
 buffer; sounds from the page's list of requests.
 """
+import base64
 import functools
 import http.server
+import json
 import os
 import shutil
 import sys
@@ -356,6 +358,16 @@ def refuse_a_new_game(driver, page, base, name, refusal, resumed):
     check(page.wait_for(resumed), f"{name}: after a reload Continue finds the last good save")
 
 
+def save_file(files):
+    """A download of the page holding `files` (name -> bytes), checksum and all."""
+    value = 0x811c9dc5  # FNV-1a over each file's name and bytes
+    for name in ("savegame.txt", "name.txt", "permadeath.txt"):
+        if name in files:
+            for byte in name.encode() + files[name]:
+                value = ((value ^ byte) * 0x01000193) & 0xffffffff
+    return json.dumps({"spiel": "Hulgor – der Barbar", "format": 1, "pruefsumme": format(value, "x"),
+                       "dateien": {name: base64.b64encode(data).decode() for name, data in files.items()}})
+
 def check_saves(base, downloads):
     """A save downloaded in one browser profile and uploaded into another,
     then continued; files that are no save; storage that refuses writes in
@@ -398,6 +410,9 @@ def check_saves(base, downloads):
             file.write(text)
     with open(os.path.join(downloads, "large.json"), "w") as file:
         file.write(" " * (9 * 1024 * 1024))
+    for name, files in {"nosave.json": {}, "permadeath.json": {"permadeath.txt": b"1\n"}}.items():
+        with open(os.path.join(downloads, name), "w", encoding="utf-8") as file:
+            file.write(save_file(files))
 
     profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
     driver = start_browser(profile)
@@ -419,8 +434,15 @@ def check_saves(base, downloads):
         check(said == "Spielstand hochgeladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.", f"the good file: {said!r}")
         check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Jörg\n",
               "the uploaded files are in place")
+        # Files that hold no save would only delete the stored one.
+        for name in ("nosave.json", "permadeath.json"):
+            said = upload(driver, os.path.join(downloads, name))
+            check(said == "Dieser Spielstand ist beschädigt. Es wurde nichts geändert."
+                  and (page.file("savegame.txt") or "").startswith("zweiter Dialog\n"),
+                  f"{name}: {said!r}, the save kept")
         page.open(base + "?fast")
-        check(page.file("name.txt") == "Jörg\n", "and kept in the browser across a reload")
+        check(page.file("name.txt") == "Jörg\n" and (page.file("savegame.txt") or "").startswith("zweiter Dialog\n"),
+              "and kept in the browser across a reload")
 
         # The other ways, each keeping the uploaded save.
         for name, refusal in others:

@@ -75,8 +75,9 @@
     } catch (error) {
       throw new Error('Dieser Spielstand ist beschädigt.');
     }
+    // A file without a save would only delete the one stored.
     const save = files['savegame.txt'];
-    const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : labels[0];
+    const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : null;
     if (content.pruefsumme !== checksum(files) || !labels.includes(label)) {
       throw new Error('Dieser Spielstand ist beschädigt.');
     }
