@@ -7,11 +7,12 @@ appears, then plays with ?fast (pauses a hundredth as long): the splash, the
 title menu (its colours, a screenshot), a new game into chapter 2, a reload
 and Continue from the save kept in the browser, the story to the
 end-of-content screen, and a quit with option 10. Then the page's settings
-(text size, high contrast, screen-reader mode), a save downloaded in one
-browser profile and uploaded into another, files that are no save, storage
-that refuses writes in each way a browser does, a read that aborts and a page
-with no storage at all. Screen text and colours are read from the terminal's
-buffer; sounds from the page's list of requests.
+(text size, high contrast, screen-reader mode), typing (Backspace over
+accents, wide characters and a row's start; a 3 MB line pasted), a save
+downloaded in one browser profile and uploaded into another, files that are
+no save, storage that refuses writes in each way a browser does, a read that
+aborts and a page with no storage at all. Screen text and colours are read
+from the terminal's buffer; sounds from the page's list of requests.
 """
 import base64
 import functools
@@ -163,6 +164,61 @@ def play_to_the_gate(page):
         else:
             page.enter(step)
     page.expect("1 - Überfall", GOLDEN)
+
+
+def new_game(page, base, name):
+    """A fresh page's new game, up to the name prompt, or past it with `name`."""
+    page.open(base + "?fast")
+    page.expect("Drücke eine beliebige Taste...")
+    page.key()
+    page.expect("10. Spiel beenden", RED)
+    page.enter("1")
+    check(page.wait_for("Gib deinen Namen ein", 30), "a new game asks for the name")
+    if name:
+        page.enter(name)
+        page.expect("Spiel erfolgreich gespeichert.")
+
+
+def check_typing(driver, page, base):
+    """Lines typed at the name prompt: Backspace erases whole characters, the
+    same from the line and from the screen; a pasted line is read in linear
+    time and keeps at most 2 MiB."""
+    # Backspace after a combining accent, after a wide character that went
+    # on to the next row, and across that row's start.
+    new_game(page, base, None)
+    prompt = "Gib deinen Namen ein: "
+    name = "K" + "a" * (driver.execute_script("return HulgorWeb.term.cols") - len(prompt) - 2)
+    page.type(name + "a\u6f22e\u0301" + Keys.BACKSPACE * 3)
+
+    def rows(_=None):
+        lines = page.screen().split("\n")
+        at = next((i for i, line in enumerate(lines) if line.startswith(prompt)), len(lines))
+        return lines[at:at + 2]
+    try:
+        WebDriverWait(driver, 5, poll_frequency=0.05).until(lambda d: rows() == [prompt + name, ""])
+    except Exception:
+        pass
+    shown = rows()
+    page.type(Keys.ENTER)
+    page.expect("Spiel erfolgreich gespeichert.")
+    check(page.file("name.txt") == name + "\n" and shown == [prompt + name, ""],
+          f"Backspace erased whole characters from line and screen alike: {shown}, {page.file('name.txt')!r}")
+
+    # A 3 MB line pasted: cut at 2 MiB, so its last word never reaches the
+    # game, and the name cut to 1 MiB - 1 bytes.
+    new_game(page, base, None)
+    started = time.monotonic()
+    driver.execute_script("HulgorWeb.term.paste('x'.repeat(3 * 1024 * 1024) + ' Zusatz\\r')")
+    saved = page.wait_for("Spiel erfolgreich gespeichert.", 60)
+    took = time.monotonic() - started
+    print(f"a 3 MB line pasted at the name prompt is taken in {took:.1f} s")
+    check(saved and took < 10, f"a 3 MB line pasted is taken within 10 s ({took:.1f} s)")
+    size = driver.execute_script("return FS.stat('/hulgor/name.txt').size")
+    check(size == 1024 * 1024, f"name.txt holds the name cut to 1 MiB - 1 bytes and a line end ({size} bytes)")
+    page.expect("200 - ")
+    page.enter("1")
+    page.expect("Drücke", timeout=10)
+    check("Ungültige Eingabe" not in page.screen(), "the pasted line kept 2 MiB: its last word was dropped")
 
 
 def luminance(colour):
@@ -634,6 +690,7 @@ def main():
         errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
         check(not errors, f"no errors in the page's console {errors}")
         check_settings(driver, page, base)
+        check_typing(driver, page, base)
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)
