@@ -11,8 +11,9 @@ end-of-content screen, and a quit with option 10. Then the page's settings
 accents, wide characters and a row's start; a 3 MB line pasted), a save
 downloaded in one browser profile and uploaded into another, files that are
 no save, storage that refuses writes in each way a browser does, a read that
-aborts and a page with no storage at all. Screen text and colours are read
-from the terminal's buffer; sounds from the page's list of requests.
+aborts, a page with no storage at all, and two tabs sharing the saves. Screen
+text and colours are read from the terminal's buffer; sounds from the page's
+list of requests.
 """
 import base64
 import functools
@@ -543,6 +544,52 @@ def check_saves(base, downloads):
         shutil.rmtree(profile, ignore_errors=True)
 
 
+def check_two_tabs(base):
+    """Two tabs of one browser: a tab stores only the files it changed, so a
+    tab opened before the other saved never puts its older copies back; it
+    takes up the other tab's newer save and says so."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    page = Page(driver)
+    try:
+        first = driver.current_window_handle
+        new_game(page, base, "Alt")
+        # A second tab loads this save (chapter 1, Alt) and waits in the title menu.
+        driver.switch_to.new_window("tab")
+        second = driver.current_window_handle
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        page.key()
+        page.expect("10. Spiel beenden", RED)
+        # The first tab plays a new game into chapter 2 as Neu.
+        driver.switch_to.window(first)
+        new_game(page, base, "Neu")
+        page.enter("1")
+        page.expect("Drücke", timeout=10)
+        page.key()
+        page.expect("Ich bin übrigens Ragnar.")
+        # The second tab toggles permadeath: that file alone is stored.
+        driver.switch_to.window(second)
+        page.enter("6")
+        page.expect("6. Permadeath: an")
+        driver.switch_to.new_window("tab")
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Neu\n"
+              and page.file("permadeath.txt") == "1\n",
+              "a tab opened earlier stores only the setting it changed: the newer save and name stay")
+        driver.close()
+        driver.switch_to.window(second)
+        page.enter("2")
+        check(page.wait_for("Ich bin übrigens Ragnar."), "the tab opened earlier continues the newer save")
+        said = driver.find_element(By.ID, "status").text
+        check(said == "Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.",
+              f"and says so: {said!r}")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 def site_size():
     return sum(os.path.getsize(os.path.join(SITE, name)) for name in os.listdir(SITE))
 
@@ -697,6 +744,7 @@ def main():
     downloads = tempfile.mkdtemp(prefix="hulgor-downloads-")
     try:
         check_saves(base, downloads)
+        check_two_tabs(base)
     finally:
         server.shutdown()
         shutil.rmtree(downloads, ignore_errors=True)

@@ -211,29 +211,6 @@ var HulgorWeb = (() => {
     serveKeys();
   });
 
-  // Flushes of the working folder to IndexedDB run one after another; a
-  // flush asked for while one runs is done once after it. Each tells whether
-  // the browser stored it; when it refused (a full quota, storage switched
-  // off), the folder holds again what the browser kept: the last good save.
-  let flushing = null;
-  let queued = null;
-  function flushNow() {
-    flushing = HulgorStorage.store().then((stored) => {
-      flushing = null;
-      return stored;
-    });
-    return flushing;
-  }
-  function persist() {
-    if (queued) return queued;
-    if (!flushing) return flushNow();
-    queued = flushing.then(() => {
-      queued = null;
-      return flushNow();
-    });
-    return queued;
-  }
-
   function finish() {
     if (finished) return;
     finished = true;
@@ -304,7 +281,7 @@ var HulgorWeb = (() => {
         console.warn('Hulgor: Sound nicht abspielbar', name, error);
       });
     },
-    persist,
+    persist: () => HulgorStorage.store(),
     finish,
   };
 })();

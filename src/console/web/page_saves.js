@@ -84,6 +84,14 @@
     return files;
   }
 
+  // Another tab stored or deleted the save: this tab now has it as well.
+  HulgorStorage.onOtherTab = (taken) => {
+    const save = taken.find((file) => file.name === 'savegame.txt');
+    if (!save) return;
+    say(save.deleted ? 'Ein anderer Tab hat den Spielstand gelöscht; dieser Tab hat jetzt auch keinen.'
+      : 'Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.');
+  };
+
   const upload = document.getElementById('upload');
   upload.addEventListener('change', async () => {
     const file = upload.files[0];
