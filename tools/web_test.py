@@ -7,14 +7,18 @@ appears, then plays with ?fast (pauses a hundredth as long): the splash, the
 title menu (its colours, a screenshot), a new game into chapter 2, a reload
 and Continue from the save kept in the browser, the story to the
 end-of-content screen, and a quit with option 10. Then the page's settings
-(text size, high contrast, screen-reader mode), a save downloaded in one
-browser profile and uploaded into another, files that are no save, storage
-that refuses writes in each way a browser does, a read that aborts and a page
-with no storage at all. Screen text and colours are read from the terminal's
-buffer; sounds from the page's list of requests.
+(text size, high contrast, screen-reader mode), typing (Backspace over
+accents, wide characters and a row's start; a 3 MB line pasted), a save
+downloaded in one browser profile and uploaded into another, files that are
+no save, storage that refuses writes in each way a browser does, a read that
+aborts, a page with no storage at all, and two tabs sharing the saves. Screen
+text and colours are read from the terminal's buffer; sounds from the page's
+list of requests.
 """
+import base64
 import functools
 import http.server
+import json
 import os
 import shutil
 import sys
@@ -161,6 +165,61 @@ def play_to_the_gate(page):
         else:
             page.enter(step)
     page.expect("1 - Überfall", GOLDEN)
+
+
+def new_game(page, base, name):
+    """A fresh page's new game, up to the name prompt, or past it with `name`."""
+    page.open(base + "?fast")
+    page.expect("Drücke eine beliebige Taste...")
+    page.key()
+    page.expect("10. Spiel beenden", RED)
+    page.enter("1")
+    check(page.wait_for("Gib deinen Namen ein", 30), "a new game asks for the name")
+    if name:
+        page.enter(name)
+        page.expect("Spiel erfolgreich gespeichert.")
+
+
+def check_typing(driver, page, base):
+    """Lines typed at the name prompt: Backspace erases whole characters, the
+    same from the line and from the screen; a pasted line is read in linear
+    time and keeps at most 2 MiB."""
+    # Backspace after a combining accent, after a wide character that went
+    # on to the next row, and across that row's start.
+    new_game(page, base, None)
+    prompt = "Gib deinen Namen ein: "
+    name = "K" + "a" * (driver.execute_script("return HulgorWeb.term.cols") - len(prompt) - 2)
+    page.type(name + "a\u6f22e\u0301" + Keys.BACKSPACE * 3)
+
+    def rows(_=None):
+        lines = page.screen().split("\n")
+        at = next((i for i, line in enumerate(lines) if line.startswith(prompt)), len(lines))
+        return lines[at:at + 2]
+    try:
+        WebDriverWait(driver, 5, poll_frequency=0.05).until(lambda d: rows() == [prompt + name, ""])
+    except Exception:
+        pass
+    shown = rows()
+    page.type(Keys.ENTER)
+    page.expect("Spiel erfolgreich gespeichert.")
+    check(page.file("name.txt") == name + "\n" and shown == [prompt + name, ""],
+          f"Backspace erased whole characters from line and screen alike: {shown}, {page.file('name.txt')!r}")
+
+    # A 3 MB line pasted: cut at 2 MiB, so its last word never reaches the
+    # game, and the name cut to 1 MiB - 1 bytes.
+    new_game(page, base, None)
+    started = time.monotonic()
+    driver.execute_script("HulgorWeb.term.paste('x'.repeat(3 * 1024 * 1024) + ' Zusatz\\r')")
+    saved = page.wait_for("Spiel erfolgreich gespeichert.", 60)
+    took = time.monotonic() - started
+    print(f"a 3 MB line pasted at the name prompt is taken in {took:.1f} s")
+    check(saved and took < 10, f"a 3 MB line pasted is taken within 10 s ({took:.1f} s)")
+    size = driver.execute_script("return FS.stat('/hulgor/name.txt').size")
+    check(size == 1024 * 1024, f"name.txt holds the name cut to 1 MiB - 1 bytes and a line end ({size} bytes)")
+    page.expect("200 - ")
+    page.enter("1")
+    page.expect("Drücke", timeout=10)
+    check("Ungültige Eingabe" not in page.screen(), "the pasted line kept 2 MiB: its last word was dropped")
 
 
 def luminance(colour):
@@ -356,6 +415,16 @@ def refuse_a_new_game(driver, page, base, name, refusal, resumed):
     check(page.wait_for(resumed), f"{name}: after a reload Continue finds the last good save")
 
 
+def save_file(files):
+    """A download of the page holding `files` (name -> bytes), checksum and all."""
+    value = 0x811c9dc5  # FNV-1a over each file's name and bytes
+    for name in ("savegame.txt", "name.txt", "permadeath.txt"):
+        if name in files:
+            for byte in name.encode() + files[name]:
+                value = ((value ^ byte) * 0x01000193) & 0xffffffff
+    return json.dumps({"spiel": "Hulgor – der Barbar", "format": 1, "pruefsumme": format(value, "x"),
+                       "dateien": {name: base64.b64encode(data).decode() for name, data in files.items()}})
+
 def check_saves(base, downloads):
     """A save downloaded in one browser profile and uploaded into another,
     then continued; files that are no save; storage that refuses writes in
@@ -398,6 +467,9 @@ def check_saves(base, downloads):
             file.write(text)
     with open(os.path.join(downloads, "large.json"), "w") as file:
         file.write(" " * (9 * 1024 * 1024))
+    for name, files in {"nosave.json": {}, "permadeath.json": {"permadeath.txt": b"1\n"}}.items():
+        with open(os.path.join(downloads, name), "w", encoding="utf-8") as file:
+            file.write(save_file(files))
 
     profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
     driver = start_browser(profile)
@@ -419,8 +491,15 @@ def check_saves(base, downloads):
         check(said == "Spielstand hochgeladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.", f"the good file: {said!r}")
         check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Jörg\n",
               "the uploaded files are in place")
+        # Files that hold no save would only delete the stored one.
+        for name in ("nosave.json", "permadeath.json"):
+            said = upload(driver, os.path.join(downloads, name))
+            check(said == "Dieser Spielstand ist beschädigt. Es wurde nichts geändert."
+                  and (page.file("savegame.txt") or "").startswith("zweiter Dialog\n"),
+                  f"{name}: {said!r}, the save kept")
         page.open(base + "?fast")
-        check(page.file("name.txt") == "Jörg\n", "and kept in the browser across a reload")
+        check(page.file("name.txt") == "Jörg\n" and (page.file("savegame.txt") or "").startswith("zweiter Dialog\n"),
+              "and kept in the browser across a reload")
 
         # The other ways, each keeping the uploaded save.
         for name, refusal in others:
@@ -460,6 +539,52 @@ def check_saves(base, downloads):
         page.enter("Kai")
         page.expect("Fehler beim Speichern des Spiels.")
         page.expect("Ihr seid also endlich wach,")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def check_two_tabs(base):
+    """Two tabs of one browser: a tab stores only the files it changed, so a
+    tab opened before the other saved never puts its older copies back; it
+    takes up the other tab's newer save and says so."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    page = Page(driver)
+    try:
+        first = driver.current_window_handle
+        new_game(page, base, "Alt")
+        # A second tab loads this save (chapter 1, Alt) and waits in the title menu.
+        driver.switch_to.new_window("tab")
+        second = driver.current_window_handle
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        page.key()
+        page.expect("10. Spiel beenden", RED)
+        # The first tab plays a new game into chapter 2 as Neu.
+        driver.switch_to.window(first)
+        new_game(page, base, "Neu")
+        page.enter("1")
+        page.expect("Drücke", timeout=10)
+        page.key()
+        page.expect("Ich bin übrigens Ragnar.")
+        # The second tab toggles permadeath: that file alone is stored.
+        driver.switch_to.window(second)
+        page.enter("6")
+        page.expect("6. Permadeath: an")
+        driver.switch_to.new_window("tab")
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        check((page.file("savegame.txt") or "").startswith("zweiter Dialog\n") and page.file("name.txt") == "Neu\n"
+              and page.file("permadeath.txt") == "1\n",
+              "a tab opened earlier stores only the setting it changed: the newer save and name stay")
+        driver.close()
+        driver.switch_to.window(second)
+        page.enter("2")
+        check(page.wait_for("Ich bin übrigens Ragnar."), "the tab opened earlier continues the newer save")
+        said = driver.find_element(By.ID, "status").text
+        check(said == "Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.",
+              f"and says so: {said!r}")
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)
@@ -612,12 +737,14 @@ def main():
         errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
         check(not errors, f"no errors in the page's console {errors}")
         check_settings(driver, page, base)
+        check_typing(driver, page, base)
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)
     downloads = tempfile.mkdtemp(prefix="hulgor-downloads-")
     try:
         check_saves(base, downloads)
+        check_two_tabs(base)
     finally:
         server.shutdown()
         shutil.rmtree(downloads, ignore_errors=True)

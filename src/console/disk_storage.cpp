@@ -1,4 +1,7 @@
 #include "console/folder_storage.h"
 
-// Files on a disk are durable once written and synced; nothing to flush.
+// Files on a disk are durable once written and synced, and every copy of
+// the game reads the same ones: nothing to flush or refresh.
 bool persistWorkingFolder() { return true; }
+
+void refreshWorkingFolder() {}

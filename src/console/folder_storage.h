@@ -9,3 +9,8 @@
 // storage refused it (a full quota, storage switched off): the folder then
 // holds again what the storage kept, the last good save.
 bool persistWorkingFolder();
+
+// Takes into the working folder what another copy of the game sharing the
+// storage (another browser tab) stored since, before a save is read. A disk
+// is shared already: nothing to do.
+void refreshWorkingFolder();

@@ -26,11 +26,13 @@ EM_JS(double, webPauseScale, (), { return HulgorWeb.pauseScale(); });
 EM_JS(void, webPlaySound, (const char* name), { HulgorWeb.playSound(UTF8ToString(name)); });
 EM_JS(void, webPersistSoon, (), { HulgorWeb.persist(); });
 EM_JS(int, webPlainMode, (), { return HulgorWeb.plain ? 1 : 0; });
-EM_ASYNC_JS(int, webReadLine, (char* buffer, int capacity), {
-    const bytes = await HulgorWeb.readLine(capacity);
+EM_JS(int, webTakeLine, (char* buffer, int capacity), {
+    const bytes = HulgorWeb.takeLine(capacity);
+    if (!bytes) return -1;
     HEAPU8.set(bytes, buffer);
     return bytes.length;
 });
+EM_ASYNC_JS(void, webWaitForLine, (), { await HulgorWeb.waitForLine(); });
 EM_ASYNC_JS(void, webWaitForKey, (), { await HulgorWeb.nextKey(); });
 EM_ASYNC_JS(void, webFinish, (), {
     HulgorWeb.finish();
@@ -64,19 +66,25 @@ private:
 
 // Standard input: one line at a time from the page's line editor, which
 // echoes and handles Backspace until Enter, like a terminal in line mode.
+// The line entered is handed over in large pieces, never copying its rest;
+// the page is waited on only once all of it has been read.
 class PageInput : public std::streambuf {
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         std::cout.flush();
-        int got = webReadLine(line_.data(), static_cast<int>(line_.size()));
+        int got = webTakeLine(piece_.data(), static_cast<int>(piece_.size()));
+        if (got < 0) {
+            webWaitForLine();
+            got = webTakeLine(piece_.data(), static_cast<int>(piece_.size()));
+        }
         if (got <= 0) return traits_type::eof();
-        setg(line_.data(), line_.data(), line_.data() + got);
+        setg(piece_.data(), piece_.data(), piece_.data() + got);
         return traits_type::to_int_type(*gptr());
     }
 
 private:
-    std::array<char, 1024> line_{};
+    std::array<char, 64 * 1024> piece_{};
 };
 
 // The page's screen-reader setting is the game's plain mode: read at the

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "console/folder_storage.h"
 #include "console/print.h"
 #include "console/file_replace.h"
 #include "state/game_state.h"
@@ -49,6 +50,8 @@ void deleteSave() {
 }
 
 bool loadGame() {
+    // What another copy of the game sharing the folder saved since counts.
+    refreshWorkingFolder();
     std::optional<std::string> content = readSmallFile(SaveFileName);
     if (!content) {
         reportMissingSave();

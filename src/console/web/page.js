@@ -42,84 +42,174 @@ var HulgorWeb = (() => {
   window.addEventListener('resize', () => fit.fit());
   term.focus();
 
-  const keys = [];        // keys typed while nothing waited for them
+  const ahead = [];       // text typed while nothing waited for it, as it came
   let keyWaiter = null;   // a key wait of the game, waiting for its key
   let line = null;        // the line being typed while the game reads one
-  let unread = new Uint8Array(0);  // the rest of a line longer than the game took
+  let pumping = false;    // typed text is being fed to the line
+  let unread = new Uint8Array(0);  // the line entered, as far as the game has not read it
+  let unreadAt = 0;
   let finished = false;
   let soundAllowed = false;  // browsers play sound only after a key press
   let playing = null;
   const sounds = [];      // every sound asked for, in order, and what became of it
 
-  // One key is an escape sequence (arrows, function keys) or one character.
-  function splitKeys(data) {
-    if (data.startsWith('\x1b') && data.length > 1) return [data];
-    return Array.from(data);
+  // A typed line keeps at most this many bytes, as in a terminal; past that
+  // the rest of the line is dropped (with one bell).
+  const lineLimit = 2 * 1024 * 1024;
+  // Combining marks: the terminal shows them on the character before them.
+  const combining = /^[\p{Mn}\p{Me}]$/u;
+  const utf8Length = (code) => (code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4);
+  const bytesOf = (text) => {
+    let bytes = 0;
+    for (const character of text) bytes += utf8Length(character.codePointAt(0));
+    return bytes;
+  };
+  // Resolves once the terminal has taken in everything written so far.
+  const drained = () => new Promise((resolve) => term.write('', resolve));
+
+  // The next key of the text typed ahead: an escape sequence (arrows,
+  // function keys) or one character.
+  function takeKey() {
+    const data = ahead[0];
+    const length = data.startsWith('\x1b') && data.length > 1 ? data.length
+      : String.fromCodePoint(data.codePointAt(0)).length;
+    if (length === data.length) ahead.shift();
+    else ahead[0] = data.slice(length);
+    return data.slice(0, length);
   }
 
-  function editLine(key) {
-    if (key === '\r' || key === '\n') {
-      term.write('\r\n');
-      const done = line.resolve;
-      const text = line.text;
-      line = null;
-      done(text);
-    } else if (key === '\x7f' || key === '\b') {
-      const chars = Array.from(line.text);
-      if (chars.length === 0) return;
-      line.text = chars.slice(0, -1).join('');
-      if (term.buffer.active.cursorX === 0) {
-        // The character is at the end of the line above.
-        term.write(`\x1b[A\x1b[${term.cols}G \x1b[${term.cols}G`);
-      } else {
-        term.write('\b \b');
+  // The length of the last character of `text` as the player sees it: a
+  // base character with the combining marks after it.
+  function lastCharacterLength(text) {
+    let end = text.length;
+    while (end > 0) {
+      const code = text.codePointAt(end - 1);
+      const pair = end > 1 && code >= 0xdc00 && code < 0xe000 && text.codePointAt(end - 2) > 0xffff;
+      const character = text.slice(end - (pair ? 2 : 1), end);
+      end -= character.length;
+      if (!combining.test(character)) break;
+    }
+    return text.length - end;
+  }
+
+  // The terminal's cell that shows the last character typed, found from
+  // the cursor back (past the filler that a wide character leaves at the
+  // end of a row it did not fit on); null at the line's start or out of reach.
+  function lastCell() {
+    const buffer = term.buffer.active;
+    let y = buffer.baseY + buffer.cursorY;
+    let x = Math.min(buffer.cursorX, term.cols);
+    let row = buffer.getLine(y);
+    if (x === 0) {
+      if (!row || !row.isWrapped) return null;
+      row = buffer.getLine(--y);
+      x = term.cols;
+      while (x > 0 && row.getCell(x - 1).getChars() === '' && row.getCell(x - 1).getWidth() === 1) x--;
+    }
+    if (x === 0 || y < buffer.baseY) return null;
+    let cell = row.getCell(--x);
+    if (cell.getWidth() === 0 && x > 0) cell = row.getCell(--x);
+    const start = line.start;
+    const first = start.marker ? start.marker.line : -1;  // -1: scrolled out of the buffer
+    if (first >= 0 && (y < first || (y === first && x < start.x))) return null;
+    return { x, row: y - buffer.baseY, width: Math.max(1, cell.getWidth()), chars: cell.getChars() };
+  }
+
+  // Backspace: the last character goes from the line and from the screen
+  // alike, a base character with its combining marks, a wide one whole.
+  async function eraseLast() {
+    if (line.text.length === 0) return;
+    await drained();
+    const cell = lastCell();
+    const length = cell && cell.chars && line.text.endsWith(cell.chars) ? cell.chars.length
+      : lastCharacterLength(line.text);
+    line.bytes -= bytesOf(line.text.slice(-length));
+    line.text = line.text.slice(0, -length);
+    if (cell) term.write(`\x1b[${cell.row + 1};${cell.x + 1}H\x1b[${cell.width}X`);
+  }
+
+  // Feeds typed text to the line. What follows the Enter that ends it goes
+  // back to the text typed ahead, before the game can wait for a key.
+  async function editLine(data) {
+    if (data.startsWith('\x1b') && data.length > 1) return;  // cursor and function keys do nothing
+    let shown = '';
+    let run = 0;  // where the typed text not yet in the line begins
+    const flush = (end) => {
+      const text = data.slice(run, end);
+      line.text += text;
+      shown += text;
+    };
+    for (let at = 0; at < data.length;) {
+      const code = data.codePointAt(at);
+      const next = at + (code > 0xffff ? 2 : 1);
+      const plain = code >= 0x20 && !(code >= 0x7f && code < 0xa0);
+      const fits = line.bytes + utf8Length(code) <= lineLimit;
+      // A combining mark that begins the line goes on a dotted circle, not
+      // on the prompt.
+      const alone = line.bytes === 0 && combining.test(data.slice(at, next));
+      if (plain && fits && !alone) {
+        line.bytes += utf8Length(code);
+        at = next;
+        continue;
       }
-    } else if (key.codePointAt(0) >= 0x20 && key !== '\x7f') {
-      line.text += key;
-      term.write(key);
+      flush(at);
+      run = next;
+      if (code === 0x0d || code === 0x0a) {
+        term.write(`${shown}\r\n`);
+        if (next < data.length) ahead.unshift(data.slice(next));
+        const done = line;
+        line = null;
+        if (done.start.marker) done.start.marker.dispose();
+        done.resolve(done.text);
+        return;
+      }
+      if (code === 0x7f || code === 0x08) {
+        term.write(shown);
+        shown = '';
+        await eraseLast();
+      } else if (plain && !fits) {
+        if (!line.rang) shown += '\x07';
+        line.rang = true;
+      } else if (plain) {
+        line.bytes += utf8Length(code);
+        line.text += data.slice(at, next);
+        shown += `\u25cc${data.slice(at, next)}`;
+      }
+      at = next;
+    }
+    flush(data.length);
+    term.write(shown);
+  }
+
+  // Typed text goes into the line being typed, piece by piece, in order.
+  async function pump() {
+    if (pumping) return;
+    pumping = true;
+    try {
+      while (line && ahead.length > 0) {
+        await line.ready;
+        await editLine(ahead.shift());
+      }
+    } finally {
+      pumping = false;
     }
   }
 
-  function deliver(key) {
-    if (line) {
-      editLine(key);
-    } else if (keyWaiter) {
+  function serveKeys() {
+    if (keyWaiter && !line && ahead.length > 0) {
       const waiter = keyWaiter;
       keyWaiter = null;
-      waiter(key);
-    } else {
-      keys.push(key);
+      waiter(takeKey());
     }
+    pump();
   }
 
   term.onData((data) => {
-    if (finished) return;
+    if (finished || data.length === 0) return;
     soundAllowed = true;
-    for (const key of splitKeys(data)) deliver(key);
+    ahead.push(data);
+    serveKeys();
   });
-
-  // Flushes of the working folder to IndexedDB run one after another; a
-  // flush asked for while one runs is done once after it. Each tells whether
-  // the browser stored it; when it refused (a full quota, storage switched
-  // off), the folder holds again what the browser kept: the last good save.
-  let flushing = null;
-  let queued = null;
-  function flushNow() {
-    flushing = HulgorStorage.store().then((stored) => {
-      flushing = null;
-      return stored;
-    });
-    return flushing;
-  }
-  function persist() {
-    if (queued) return queued;
-    if (!flushing) return flushNow();
-    queued = flushing.then(() => {
-      queued = null;
-      return flushNow();
-    });
-    return queued;
-  }
 
   function finish() {
     if (finished) return;
@@ -154,21 +244,30 @@ var HulgorWeb = (() => {
     columns() { return term.cols; },
     pauseScale() { return fast ? 0.01 : 1; },
     nextKey() {
-      if (keys.length > 0) return Promise.resolve(keys.shift());
+      if (ahead.length > 0) return Promise.resolve(takeKey());
       return new Promise((resolve) => { keyWaiter = resolve; });
     },
-    async readLine(capacity) {
-      if (unread.length === 0) {
-        const text = await new Promise((resolve) => {
-          line = { text: '', resolve };
-          // Keys typed ahead begin the line, as on a terminal.
-          while (line && keys.length > 0) editLine(keys.shift());
-        });
-        unread = new TextEncoder().encode(text + '\n');
-      }
-      const taken = unread.slice(0, capacity);
-      unread = unread.slice(taken.length);
+    // The next bytes of the line entered, at most `capacity`; null when the
+    // game has read all of it.
+    takeLine(capacity) {
+      if (unreadAt >= unread.length) return null;
+      const taken = unread.subarray(unreadAt, unreadAt + capacity);
+      unreadAt += taken.length;
       return taken;
+    },
+    // Waits until the player has entered a line. Keys typed ahead begin it,
+    // as on a terminal.
+    async waitForLine() {
+      const text = await new Promise((resolve) => {
+        const mine = { text: '', bytes: 0, rang: false, resolve, start: null };
+        mine.ready = drained().then(() => {
+          mine.start = { marker: term.registerMarker(0), x: term.buffer.active.cursorX };
+        });
+        line = mine;
+        pump();
+      });
+      unread = new TextEncoder().encode(`${text}\n`);
+      unreadAt = 0;
     },
     playSound(name) {
       const entry = { name, result: 'skipped' };
@@ -182,7 +281,7 @@ var HulgorWeb = (() => {
         console.warn('Hulgor: Sound nicht abspielbar', name, error);
       });
     },
-    persist,
+    persist: () => HulgorStorage.store(),
     finish,
   };
 })();

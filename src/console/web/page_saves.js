@@ -75,13 +75,22 @@
     } catch (error) {
       throw new Error('Dieser Spielstand ist beschädigt.');
     }
+    // A file without a save would only delete the one stored.
     const save = files['savegame.txt'];
-    const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : labels[0];
+    const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : null;
     if (content.pruefsumme !== checksum(files) || !labels.includes(label)) {
       throw new Error('Dieser Spielstand ist beschädigt.');
     }
     return files;
   }
+
+  // Another tab stored or deleted the save: this tab now has it as well.
+  HulgorStorage.onOtherTab = (taken) => {
+    const save = taken.find((file) => file.name === 'savegame.txt');
+    if (!save) return;
+    say(save.deleted ? 'Ein anderer Tab hat den Spielstand gelöscht; dieser Tab hat jetzt auch keinen.'
+      : 'Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.');
+  };
 
   const upload = document.getElementById('upload');
   upload.addEventListener('change', async () => {
