@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iterator>
 #include <poll.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
 #include "console/display_width.h"
+#include "console/visible_text.h"
 
 namespace {
 
@@ -35,12 +35,9 @@ std::size_t csiLength(std::string_view bytes) {
 }
 
 // A key that can begin a typed answer: one printable character, no blank.
-bool beginsAnswer(std::string_view key) {
+bool keyBeginsAnswer(std::string_view key) {
     const std::optional<char32_t> code = codePointOf(key);
-    if (!code || *code <= 0x20 || (*code >= 0x7F && *code <= 0xA0) || displayWidth(*code) == 0) return false;
-    constexpr char32_t Blanks[] = {0x1680, 0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
-    if (*code >= 0x2000 && *code <= 0x200A) return false;
-    return std::find(std::begin(Blanks), std::end(Blanks), *code) == std::end(Blanks);
+    return code && ::beginsAnswer(*code);
 }
 
 // The rest of an escape sequence or UTF-8 character arrives at once; a lone
@@ -78,7 +75,7 @@ bool KeyReader::readNew(std::string& key, bool keepAnswer) {
     const std::size_t from = runs_.size();
     if (!readFrom(from, true, key, {})) return false;
     // Kept before what was read past the key, which was typed after it.
-    if (keepAnswer && beginsAnswer(key)) {
+    if (keepAnswer && keyBeginsAnswer(key)) {
         runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(from), Run{key, 0, true});
     }
     return true;

@@ -1,5 +1,8 @@
 #include "console/visible_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "console/display_width.h"
 
 namespace {
@@ -32,4 +35,11 @@ std::string visibleText(std::string_view text) {
         text.remove_prefix(length);
     }
     return shown;
+}
+
+bool beginsAnswer(char32_t code) {
+    if (code <= 0x20 || (code >= 0x7F && code <= 0xA0) || displayWidth(code) == 0) return false;
+    constexpr char32_t Blanks[] = {0x1680, 0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
+    if (code >= 0x2000 && code <= 0x200A) return false;
+    return std::find(std::begin(Blanks), std::end(Blanks), code) == std::end(Blanks);
 }

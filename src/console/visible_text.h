@@ -12,3 +12,7 @@ std::string visibleCharacter(std::string_view character);
 
 // A whole text shown that way, character by character.
 std::string visibleText(std::string_view text);
+
+// Whether a key of this character can begin a typed answer (a digit, a
+// letter, a sign): printable, no blank, no control, not a combining mark.
+bool beginsAnswer(char32_t code);

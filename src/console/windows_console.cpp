@@ -7,6 +7,7 @@
 #include "console/pause.h"
 #include "console/sound_file.h"
 #include "console/transcript.h"
+#include "console/visible_text.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -134,8 +135,6 @@ wchar_t waitForFreshKey() {
 // never see it.
 std::wstring keptForLine;
 
-bool beginsAnswer(wchar_t key) { return key > 0x20 && key != 0x7F && (key < 0x80 || key >= 0xA0); }
-
 void typeKeptKeys() {
     if (keptForLine.empty()) return;
     HANDLE input = openConsoleInput();
@@ -170,7 +169,9 @@ void showMore() {
     const std::string_view prompt = morePromptFor(static_cast<std::size_t>(window.srWindow.Right - window.srWindow.Left));
     std::fwrite(prompt.data(), 1, prompt.size(), stdout);
     std::fflush(stdout);
-    if (const wchar_t key = waitForFreshKey(); beginsAnswer(key)) keptForLine += key;
+    const wchar_t key = waitForFreshKey();
+    const bool surrogate = key >= 0xD800 && key <= 0xDFFF;  // half a character: nothing to keep
+    if (!surrogate && beginsAnswer(static_cast<char32_t>(key))) keptForLine += key;
     const std::string erase = promptEraser(prompt);
     std::fwrite(erase.data(), 1, erase.size(), stdout);
     std::fflush(stdout);
