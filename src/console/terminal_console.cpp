@@ -63,12 +63,12 @@ void restoreAtExit() {
 // The terminal window's size, asked anew for every line so a resized window
 // is honoured; 0 columns and rows (no wrapping, no paging) when it cannot be
 // told.
-winsize windowSize() {
+winsize terminalWindow() {
     winsize size{};
     return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size : winsize{};
 }
-std::size_t windowWidth() { return windowSize().ws_col; }
-std::size_t windowHeight() { return windowSize().ws_row; }
+std::size_t windowWidth() { return terminalWindow().ws_col; }
+std::size_t windowHeight() { return terminalWindow().ws_row; }
 
 // Standard output on its way to the terminal, passed on as it comes, with
 // the text of the current line kept: colours stay in it, other escape
