@@ -9,10 +9,15 @@
 // around the offered ranges, 200, words, names of any bytes, empty lines, two
 // tokens on a line; with --plain in plain text.
 //
-//   random_player --games 100000 --seed 7 [--plain]
+//   random_player --games 100000 --seed 7 [--plain | --no-colour] [--digests FILE]
+//
+// With --digests, every game's whole transcript (output, colour and console
+// events, standard error) is reduced to one hash line in FILE, so two builds
+// can be compared byte for byte over thousands of games.
 //
 // The random player prints how many games ran clean and each broken one with
 // everything typed; its exit status is 1 when any game broke.
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -32,7 +37,7 @@ namespace {
 
 // Plays the game that `bytes` describe; false, with what broke and the end
 // of the transcript on standard error, when an invariant broke.
-bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWaits) {
+bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWaits, std::ostream* digests = nullptr) {
     if (bytes.empty()) return true;
     folder.empty();
     const unsigned start = static_cast<unsigned char>(bytes[0]);
@@ -55,6 +60,13 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
         };
         outcome = invariants::play((start & 1) != 0, next);
         shown = scripted::script().transcript;
+        if (digests != nullptr) {
+            // FNV-1a over everything the game showed, then its errors.
+            std::uint64_t hash = 14695981039346656037ull;
+            for (const std::string* part : {&shown, &scripted::script().errors})
+                for (const char c : *part + '\0') hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            *digests << std::hex << hash << std::dec << ' ' << shown.size() << '\n';
+        }
     }
     if (outcome.broken.empty()) return true;
     shown.erase(0, shown.size() - std::min<std::size_t>(shown.size(), 3000));
@@ -79,9 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
     long games = 1000;
     unsigned seed = 1;
+    const char* digestFile = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--plain") == 0) displayOptions().plain = true;
+        else if (std::strcmp(argv[i], "--no-colour") == 0) displayOptions().colours = false;
         else if (i + 1 == argc) break;
+        else if (std::strcmp(argv[i], "--digests") == 0) digestFile = argv[++i];
         else if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[++i]);
         else if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::atol(argv[++i]));
     }
@@ -120,6 +135,9 @@ int main(int argc, char** argv) {
         }
         return name;
     };
+    std::ofstream digestStream;
+    if (digestFile != nullptr) digestStream.open(digestFile, std::ios::binary);
+    std::ostream* digests = digestFile != nullptr ? &digestStream : nullptr;
     long clean = 0;
     for (long number = 1; number <= games; ++number) {
         // A start byte, then lines until the end of input (or 2000 lines);
@@ -132,7 +150,7 @@ int main(int argc, char** argv) {
             else if (kind < 950) bytes += odd[below(std::size(odd))] + "\n";
             else bytes += oddName() + "\n";
         }
-        if (playSession(folder, bytes, 2000)) ++clean;
+        if (playSession(folder, bytes, 2000, digests)) ++clean;
         else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << "):\n" << &bytes[1];
     }
     std::cout << clean << " of " << games << " games clean (seed " << seed << ")\n";
