@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/player_files.h"

@@ -1,4 +1,4 @@
-"""Prints the column tables of src/console/display_width.cpp.
+"""Prints the column tables of src/console/layout/display_width.cpp.
 
 Usage: python3 tools/display_width_table.py
 

@@ -1,7 +1,7 @@
 // The console operations every other part of the game uses. Exactly one
-// implementation is linked into a program: the terminal (Linux, macOS:
-// terminal_console.cpp), the Windows console (windows_console.cpp), the
-// browser page (web_console.cpp), or the scripted console of the test suite
+// implementation is linked into a program, each in a folder of its own:
+// the terminal (Linux, macOS: terminal/), the Windows console (windows/),
+// the browser page (web/), or the scripted console of the test suite
 // (tests/support/scripted_console.cpp).
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "frontend/command_line.h"
 
-#include "console/visible_text.h"
+#include "console/layout/visible_text.h"
 
 // Where the sounds are looked for (console/sound_file.h): the working folder
 // first, then the folder of an installed game's sounds, where this build has

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 
 struct CommandLine {
     enum class Action { Play, Help, Version, Refuse } action = Action::Play;

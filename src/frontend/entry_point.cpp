@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "console/line_wrap.h"
-#include "console/print.h"
+#include "console/layout/line_wrap.h"
+#include "console/io/print.h"
 #include "frontend/menu_flow.h"
 #include "state/leftover_files.h"
 #include "state/player_files.h"

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <vector>
 
-#include "console/transcript.h"
-#include "console/visible_text.h"
+#include "console/io/transcript.h"
+#include "console/layout/visible_text.h"
 #include "frontend/command_line.h"
 #include "frontend/entry_point.h"
 #include "frontend/version.h"

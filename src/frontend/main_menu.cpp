@@ -3,8 +3,8 @@
 
 
 #include "console/console.h"
-#include "console/print.h"
-#include "console/input.h"
+#include "console/io/print.h"
+#include "console/io/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "story/scene.h"

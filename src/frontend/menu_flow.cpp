@@ -3,10 +3,10 @@
 #include <limits>
 #include <stdexcept>
 
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 #include "console/console.h"
-#include "console/print.h"
-#include "console/input.h"
+#include "console/io/print.h"
+#include "console/io/input.h"
 #include "frontend/main_menu.h"
 #include "frontend/new_game.h"
 #include "state/game_state.h"

@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/folder_storage.h"
-#include "console/print.h"
+#include "console/io/print.h"
 #include "console/file_replace.h"
 #include "state/game_state.h"
 #include "state/text_file.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "console/display_options.h"
-#include "console/input.h"
+#include "console/io/display_options.h"
+#include "console/io/input.h"
 #include "state/game_state.h"
 
 void resetHero() {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/print.h"
+#include "console/io/print.h"
 #include "story/script.h"
 
 // A chapter routine of the story.

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/print.h"
+#include "console/io/display_options.h"
+#include "console/io/print.h"
 #include "story/scene.h"
 #include "story/visible_name.h"
 

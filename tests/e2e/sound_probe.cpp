@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "console/console.h"
-#include "console/sound_player.h"
+#include "console/sound/sound_player.h"
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {

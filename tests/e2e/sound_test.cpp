@@ -7,7 +7,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-#include "console/sound_file.h"
+#include "console/sound/sound_file.h"
 #include "support/work_folder.h"
 
 namespace {

@@ -10,12 +10,12 @@
 #include <unistd.h>
 #include <vector>
 
-#include "console/display_width.h"
-#include "console/line_editor.h"
-#include "console/line_wrap.h"
-#include "console/pager.h"
-#include "console/pause.h"
-#include "console/terminal_keys.h"
+#include "console/layout/display_width.h"
+#include "console/terminal/line_editor.h"
+#include "console/layout/line_wrap.h"
+#include "console/layout/pager.h"
+#include "console/layout/pause.h"
+#include "console/terminal/terminal_keys.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <random>
 #include <sstream>
 
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"

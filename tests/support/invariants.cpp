@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 #include "frontend/entry_point.h"
 #include "frontend/menu_flow.h"
 #include "state/game_state.h"

@@ -10,9 +10,9 @@
 #include <unistd.h>
 #include <utility>
 
-#include "console/line_editor.h"
-#include "console/terminal.h"
-#include "console/terminal_keys.h"
+#include "console/terminal/line_editor.h"
+#include "console/terminal/terminal.h"
+#include "console/terminal/terminal_keys.h"
 
 // A line pasted whole may be long, but never costs more memory than this.
 constexpr std::size_t TypedLineLimit = std::size_t{2} << 20;

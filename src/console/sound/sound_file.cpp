@@ -1,4 +1,4 @@
-#include "console/sound_file.h"
+#include "console/sound/sound_file.h"
 
 #include <cstdint>
 #include <optional>

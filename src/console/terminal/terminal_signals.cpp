@@ -6,8 +6,8 @@
 #include <pthread.h>
 #include <unistd.h>
 
-#include "console/ansi.h"
-#include "console/terminal.h"
+#include "console/layout/ansi.h"
+#include "console/terminal/terminal.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/sound_player.h"
+#include "console/io/display_options.h"
+#include "console/sound/sound_player.h"
 
 void playSound(const std::string&) {
     if (!displayOptions().sound) return;

@@ -1,9 +1,9 @@
-#include "console/visible_text.h"
+#include "console/layout/visible_text.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "console/display_width.h"
+#include "console/layout/display_width.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 #include <thread>
 #include <unistd.h>
 
-#include "console/ansi.h"
+#include "console/layout/ansi.h"
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/line_wrap.h"
-#include "console/pager.h"
-#include "console/output_watch.h"
-#include "console/pause.h"
-#include "console/sound_player.h"
-#include "console/terminal.h"
-#include "console/terminal_keys.h"
+#include "console/io/display_options.h"
+#include "console/layout/line_wrap.h"
+#include "console/layout/pager.h"
+#include "console/layout/output_watch.h"
+#include "console/layout/pause.h"
+#include "console/sound/sound_player.h"
+#include "console/terminal/terminal.h"
+#include "console/terminal/terminal_keys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/input.h"
+#include "console/io/input.h"
 
 #include <iomanip>
 #include <iostream>

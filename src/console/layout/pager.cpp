@@ -1,4 +1,4 @@
-#include "console/pager.h"
+#include "console/layout/pager.h"
 
 #include <utility>
 

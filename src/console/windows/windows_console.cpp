@@ -2,12 +2,12 @@
 // font and colour, winmm for sound, and the C runtime for shell commands,
 // single-key reads and the end of the process.
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/line_wrap.h"
-#include "console/pause.h"
-#include "console/sound_file.h"
-#include "console/transcript.h"
-#include "console/visible_text.h"
+#include "console/io/display_options.h"
+#include "console/layout/line_wrap.h"
+#include "console/layout/pause.h"
+#include "console/sound/sound_file.h"
+#include "console/io/transcript.h"
+#include "console/layout/visible_text.h"
 
 #include <windows.h>
 #include <mmsystem.h>

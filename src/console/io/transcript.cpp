@@ -1,11 +1,11 @@
-#include "console/transcript.h"
+#include "console/io/transcript.h"
 
 #include <iostream>
 #include <streambuf>
 #include <string_view>
 
-#include "console/display_options.h"
-#include "console/output_watch.h"
+#include "console/io/display_options.h"
+#include "console/layout/output_watch.h"
 
 namespace {
 

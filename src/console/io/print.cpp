@@ -1,4 +1,4 @@
-#include "console/print.h"
+#include "console/io/print.h"
 
 #include <iostream>
 

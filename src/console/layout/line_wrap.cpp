@@ -1,9 +1,9 @@
-#include "console/line_wrap.h"
+#include "console/layout/line_wrap.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "console/display_width.h"
+#include "console/layout/display_width.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/display_width.h"
+#include "console/layout/display_width.h"
 
 #include <algorithm>
 #include <iterator>

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/pager.h"
+#include "console/layout/pager.h"
 
 class LineWrap {
 public:

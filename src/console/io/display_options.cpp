@@ -1,4 +1,4 @@
-#include "console/display_options.h"
+#include "console/io/display_options.h"
 
 DisplayOptions& displayOptions() {
     static DisplayOptions options;

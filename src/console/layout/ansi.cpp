@@ -1,4 +1,4 @@
-#include "console/ansi.h"
+#include "console/layout/ansi.h"
 
 std::string_view sgrFor(TextColour colour) {
     switch (colour) {

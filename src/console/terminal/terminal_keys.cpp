@@ -1,4 +1,4 @@
-#include "console/terminal_keys.h"
+#include "console/terminal/terminal_keys.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "console/display_width.h"
-#include "console/visible_text.h"
+#include "console/layout/display_width.h"
+#include "console/layout/visible_text.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 // device keeps SDL mixing silence); the next sound opens it anew. At exit
 // the thread closes the device.
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/sound_file.h"
-#include "console/sound_player.h"
+#include "console/io/display_options.h"
+#include "console/sound/sound_file.h"
+#include "console/sound/sound_player.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -11,11 +11,11 @@
 #include <streambuf>
 #include <string>
 
-#include "console/ansi.h"
+#include "console/layout/ansi.h"
 #include "console/console.h"
-#include "console/display_options.h"
-#include "console/line_wrap.h"
-#include "console/pause.h"
+#include "console/io/display_options.h"
+#include "console/layout/line_wrap.h"
+#include "console/layout/pause.h"
 
 // clang-format off
 EM_JS(void, webWrite, (const char* bytes, int length), {

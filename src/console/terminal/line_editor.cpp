@@ -1,9 +1,9 @@
-#include "console/line_editor.h"
+#include "console/terminal/line_editor.h"
 
 #include <utility>
 
-#include "console/display_width.h"
-#include "console/visible_text.h"
+#include "console/layout/display_width.h"
+#include "console/layout/visible_text.h"
 
 namespace {
 
