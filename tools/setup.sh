@@ -13,7 +13,7 @@ packages=(cmake make g++ pkg-config libsdl2-mixer-dev)
 if [[ "${1:-}" == "--only" ]]; then
   packages=("${@:2}")
 elif [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libgtest-dev g++-mingw-w64-x86-64-posix)
+  packages+=(libgtest-dev g++-mingw-w64-x86-64-posix python3)
 elif [[ "${1:-}" == "--wine" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 tmux python3)
 elif [[ "${1:-}" == "--release" ]]; then

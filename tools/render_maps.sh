@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Renders the maps for authors and maintainers with graphviz:
+#   docs/story-map.dot -> docs/story-map.svg   the story's scenes and choices
+#   src/ includes      -> docs/house.dot, docs/house.svg   which folder includes which
+# Installs Debian's graphviz first when `dot` is missing (uses sudo when not
+# run as root).
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+command -v dot >/dev/null || bash "$root/tools/setup.sh" --only graphviz
+
+dot -Tsvg "$root/docs/story-map.dot" -o "$root/docs/story-map.svg"
+python3 "$root/tools/include_graph.py" --dot > "$root/docs/house.dot"
+dot -Tsvg "$root/docs/house.dot" -o "$root/docs/house.svg"
+echo "Wrote docs/story-map.svg and docs/house.svg"
