@@ -10,6 +10,7 @@
 // device keeps SDL mixing silence); the next sound opens it anew. At exit
 // the thread closes the device.
 #include "console/console.h"
+#include "console/io/console_messages.h"
 #include "console/io/display_options.h"
 #include "console/sound/sound_file.h"
 #include "console/sound/sound_player.h"
@@ -40,13 +41,11 @@
 
 namespace {
 
-constexpr std::string_view SoundError = "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
-
 // One write, so the line stays whole even when it comes from the sound
 // thread. Not through std::cerr: that would flush std::cout, which belongs
 // to the game's thread (and may be waiting at the paging prompt).
 void reportFailure() {
-    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, SoundError.data(), SoundError.size());
+    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, SoundFailedMessage.data(), SoundFailedMessage.size());
 }
 
 // The SDL functions the sound thread calls, looked up in the loaded library.
