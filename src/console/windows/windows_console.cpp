@@ -8,6 +8,7 @@
 #include "console/io/display_options.h"
 #include "console/io/transcript.h"
 #include "console/layout/line_wrap.h"
+#include "console/layout/utf8.h"
 #include "console/sound/sound_file.h"
 #include "console/layout/visible_text.h"
 
@@ -36,8 +37,8 @@ std::size_t wholeUtf8Length(std::string_view bytes) {
     for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
         auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
         if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return length > back ? bytes.size() - back : bytes.size();
+        const bool cutOff = decodeUtf8(bytes.substr(bytes.size() - back)).status == Utf8Decoded::Status::Incomplete;
+        return cutOff ? bytes.size() - back : bytes.size();
     }
     return bytes.size();
 }
