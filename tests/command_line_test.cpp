@@ -34,6 +34,8 @@ TEST(CommandLine, OptionsAndEnvironment) {
          "hulgor: unbekannte Option „-x“." + more},
         {{"\x1b]0;x\x07\x7f\xc2\x9b\xff"}, nullptr, nullptr, Action::Refuse, false, true, false, true, "",
          "hulgor: unbekannte Option „^[]0;x^G^?\xEF\xBF\xBD\xEF\xBF\xBD“." + more},  // nothing reaches the terminal
+        {{"\xfc\x80\x80\x80"}, nullptr, nullptr, Action::Refuse, false, true, false, true, "",  // no lead byte of UTF-8
+         "hulgor: unbekannte Option „\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD“." + more},
     };
     for (const Case& c : cases) {
         CommandLine line = parseCommandLine(c.arguments, c.term, c.noColour);

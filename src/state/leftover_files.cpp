@@ -1,6 +1,6 @@
 #include "state/leftover_files.h"
 
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
 

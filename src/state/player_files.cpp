@@ -1,6 +1,6 @@
 #include "state/player_files.h"
 
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
 

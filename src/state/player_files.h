@@ -13,7 +13,7 @@ inline constexpr const char* NameFileName = "name.txt";
 // The longest name name.txt gives back whole: the name and its line end fit
 // in what the file's reader takes, so a Continue shows exactly the name that
 // was stored, and storing it again writes the same bytes.
-inline constexpr std::size_t NameLimit = SmallFileLimit - std::string_view(TextLineEnd).size();
+inline const std::size_t NameLimit = SmallFileLimit - std::string_view(TextLineEnd).size();
 inline constexpr const char* PermadeathFileName = "permadeath.txt";
 
 void savePlayerName();

@@ -4,9 +4,8 @@
 #include <filesystem>
 
 #include "console/console.h"
-#include "console/folder_storage.h"
 #include "console/io/print.h"
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
 
@@ -45,7 +44,7 @@ void deleteSave() {
     std::error_code error;
     auto kind = std::filesystem::symlink_status(SaveFileName, error).type();
     if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::symlink) {
-        std::filesystem::remove(SaveFileName, error);
+        removeFile(SaveFileName);
     }
 }
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 
 // The most bytes the game reads from one of its files: 1 MiB.
 inline constexpr std::size_t SmallFileLimit = std::size_t{1} << 20;

@@ -1,5 +1,6 @@
 #include "story/visible_name.h"
 
+#include "console/layout/utf8.h"
 #include "state/game_state.h"
 #include "story/scene.h"
 
@@ -8,26 +9,11 @@ namespace {
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
 
 // The length of the well-formed UTF-8 sequence of two to four bytes at the
-// start of `text`, or 0 when there is none (stray, overlong, surrogate).
+// start of `text`, or 0 when there is none (stray, overlong, surrogate, cut
+// off).
 std::size_t sequenceLength(std::string_view text) {
-    struct Form {
-        unsigned char leadLow, leadHigh, secondLow, secondHigh;
-        std::size_t length;
-    };
-    static constexpr Form forms[] = {
-        {0xC2, 0xDF, 0x80, 0xBF, 2}, {0xE0, 0xE0, 0xA0, 0xBF, 3}, {0xE1, 0xEC, 0x80, 0xBF, 3},
-        {0xED, 0xED, 0x80, 0x9F, 3}, {0xEE, 0xEF, 0x80, 0xBF, 3}, {0xF0, 0xF0, 0x90, 0xBF, 4},
-        {0xF1, 0xF3, 0x80, 0xBF, 4}, {0xF4, 0xF4, 0x80, 0x8F, 4}};
-    auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    for (const Form& form : forms) {
-        if (byte(0) < form.leadLow || byte(0) > form.leadHigh) continue;
-        if (text.size() < form.length || byte(1) < form.secondLow || byte(1) > form.secondHigh) return 0;
-        for (std::size_t i = 2; i < form.length; ++i) {
-            if ((byte(i) & 0xC0) != 0x80) return 0;
-        }
-        return form.length;
-    }
-    return 0;
+    const Utf8Decoded character = decodeUtf8(text);
+    return character.status == Utf8Decoded::Status::Valid ? character.length : 0;
 }
 
 }  // namespace

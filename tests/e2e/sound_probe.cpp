@@ -4,12 +4,12 @@
 #include <iostream>
 
 #include "console/console.h"
-#include "console/sound/sound_player.h"
+#include "test_seam.h"
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         playSound(argv[i]);
-        std::cout << argv[i] << ": " << soundNowPlaying() << std::endl;
+        std::cout << argv[i] << ": " << testSeam::soundNowPlaying() << std::endl;
     }
     quitProgram();
 }

@@ -15,6 +15,7 @@
 #include "console/layout/line_wrap.h"
 #include "console/layout/pager.h"
 #include "console/layout/pause.h"
+#include "console/layout/utf8.h"
 #include "console/terminal/terminal_keys.h"
 
 namespace {
@@ -176,6 +177,34 @@ TEST(DisplayWidth, CountsColumnsAsTerminalsDo) {
         {"\xff", 1}, {"\xc3(", 2}, {"\xe0\x80\x80", 1}, {"\xc3\xa4\x80", 1}, {"a\x80", 1},  // broken UTF-8
     };
     for (const auto& [text, columns] : texts) EXPECT_EQ(displayColumns(text), columns) << text;
+}
+
+// Every part of the console decodes UTF-8 this way.
+TEST(Utf8, DecodesOneCharacterOrSaysWhyNot) {
+    using S = Utf8Decoded::Status;
+    struct Case {
+        std::string bytes;
+        S status;
+        std::size_t length;
+        char32_t codePoint;
+    };
+    const std::vector<Case> cases{
+        {"a", S::Valid, 1, U'a'}, {"\xc3\xa4x", S::Valid, 2, U'ä'}, {"\xe2\x82\xac", S::Valid, 3, U'€'},
+        {"\xf4\x8f\xbf\xbf", S::Valid, 4, 0x10FFFF}, {"\x7f", S::Valid, 1, 0x7F},
+        {"\x80", S::Invalid, 1, 0}, {"\xff\x80", S::Invalid, 1, 0}, {"\xf8\x88\x80\x80", S::Invalid, 1, 0},
+        {"\xc3(", S::Invalid, 1, 0}, {"\xe2\x82(", S::Invalid, 2, 0},                 // broken
+        {"\xc0\x80", S::Invalid, 2, 0}, {"\xe0\x80\x80", S::Invalid, 3, 0},          // overlong
+        {"\xed\xa0\x80", S::Invalid, 3, 0}, {"\xf4\x90\x80\x80", S::Invalid, 4, 0},  // surrogate, beyond U+10FFFF
+        {"\xc3", S::Incomplete, 1, 0}, {"\xf0\x9f\x90", S::Incomplete, 3, 0}, {"\xe0\x80", S::Incomplete, 2, 0},
+    };
+    for (const Case& c : cases) {
+        const Utf8Decoded decoded = decodeUtf8(c.bytes);
+        EXPECT_EQ(decoded.status, c.status) << c.bytes;
+        EXPECT_EQ(decoded.length, c.length) << c.bytes;
+        if (c.status == S::Valid) {
+            EXPECT_EQ(decoded.codePoint, c.codePoint) << c.bytes;
+        }
+    }
 }
 
 TEST(TerminalKeys, OneKeyIsOneKeyPress) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "console/console.h"
+#include "console/io/console_messages.h"
 
 namespace scripted {
 namespace {
@@ -99,7 +100,7 @@ using scripted::event;
 
 void enterFullScreen() {
     if (current.hasConsoleWindow) event("fullscreen");
-    else std::cerr << "Fehler: Konnte das Konsolenfenster nicht abrufen.\n";
+    else std::cerr << NoConsoleWindowMessage;
 }
 
 void setFontHeight(std::int16_t height) { event("font " + std::to_string(height)); }
@@ -139,12 +140,12 @@ void waitForKey() {
 void playSound(const std::string& fileName) {
     event("sound " + fileName);
     if (current.missingSounds.count(fileName) != 0) {
-        std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+        std::cerr << SoundFailedMessage;
     }
 }
 
 void quitProgram() {
-    std::cout << "Das Programm wird beendet...\n";
+    std::cout << QuitMessage;
     event("quit");
     throw ProgramQuit{};
 }

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 
 namespace {
 

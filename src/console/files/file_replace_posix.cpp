@@ -1,5 +1,5 @@
-#include "console/file_replace.h"
-#include "console/folder_storage.h"
+#include "console/working_folder.h"
+#include "console/files/write_all.h"
 
 #include <cerrno>
 #include <csignal>
@@ -14,22 +14,9 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
+const char* const TextLineEnd = "\n";
 
-bool writeAll(int fd, const std::string& bytes) {
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
+namespace {
 
 std::string directoryOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
@@ -173,6 +160,12 @@ bool replaceFileContents(const std::string& path, const std::string& bytes) {
         ::close(dir);
     }
     return persistWorkingFolder();
+}
+
+bool removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) return false;
+    persistWorkingFolder();
+    return true;
 }
 
 void removeAbandonedReplacements(const std::string& path) {

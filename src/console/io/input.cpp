@@ -6,6 +6,7 @@
 #include <locale>
 
 #include "console/console.h"
+#include "console/layout/utf8.h"
 
 namespace {
 constexpr std::streamsize DiscardLimit = 10000;
@@ -36,8 +37,10 @@ void dropCutCharacter(std::string& word) {
     for (std::size_t back = 1; back <= 4 && back <= word.size(); ++back) {
         const auto byte = static_cast<unsigned char>(word[word.size() - back]);
         if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        const std::size_t length = byte >= 0xF8 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        if (length > back) word.erase(word.size() - back);
+        const std::size_t start = word.size() - back;
+        if (decodeUtf8(std::string_view(word).substr(start)).status == Utf8Decoded::Status::Incomplete) {
+            word.erase(start);
+        }
         return;
     }
 }

@@ -4,13 +4,14 @@
 #include <streambuf>
 #include <string_view>
 
+#include "console/io/console_streams.h"
 #include "console/io/display_options.h"
 #include "console/layout/output_watch.h"
 
 namespace {
 
 // Of a very long typed line the transcript keeps this much.
-constexpr std::size_t TypedLineLimit = 64 * 1024;
+constexpr std::size_t TranscribedLineLimit = 64 * 1024;
 
 constexpr std::string_view WriteFailed =
     "Fehler: Die Mitschrift lässt sich nicht weiterschreiben; das Spiel geht ohne sie weiter.\n";
@@ -102,12 +103,12 @@ private:
 // transcript whole as soon as the game starts reading it, so it stands
 // before whatever the game answers (a number read that fails at the first
 // letter has taken only that letter). The line is read ahead into a buffer
-// of at most TypedLineLimit bytes: of a longer line the transcript keeps
+// of at most TranscribedLineLimit bytes: of a longer line the transcript keeps
 // that start with a line end, and the rest passes through the same buffer
 // uncopied.
 class TypedCopy : public std::streambuf {
 public:
-    explicit TypedCopy(std::streambuf* source) : source_(source) { line_.reserve(TypedLineLimit); }
+    explicit TypedCopy(std::streambuf* source) : source_(source) { line_.reserve(TranscribedLineLimit); }
 
 protected:
     int_type underflow() override {
@@ -126,7 +127,7 @@ protected:
 
 private:
     // Reads the next piece of input into line_: up to and with the line end,
-    // to the end of input, or TypedLineLimit bytes (then the line goes on).
+    // to the end of input, or TranscribedLineLimit bytes (then the line goes on).
     // A source that hands out input in parts, such as the terminal's line
     // editor with each entered line, is read only to the end of the part
     // it holds: reading on would wait for a line the player has not typed.
@@ -136,14 +137,14 @@ private:
         if (traits_type::eq_int_type(source_->sgetc(), traits_type::eof())) return false;
         const bool inParts = source_->in_avail() > 0;
         bool ended = false;
-        while (line_.size() < TypedLineLimit && !ended) {
+        while (line_.size() < TranscribedLineLimit && !ended) {
             if (inParts && source_->in_avail() <= 0) break;
             const int_type next = source_->sbumpc();
             if (traits_type::eq_int_type(next, traits_type::eof())) break;
             line_ += traits_type::to_char_type(next);
             ended = line_.back() == '\n';
         }
-        continues_ = !ended && line_.size() == TypedLineLimit && (!inParts || source_->in_avail() > 0);
+        continues_ = !ended && line_.size() == TranscribedLineLimit && (!inParts || source_->in_avail() > 0);
         return true;
     }
 
@@ -164,7 +165,7 @@ AppendFile::Opened startTranscript(const std::string& file, std::initializer_lis
     const AppendFile::Opened opened = transcriptFile.file.open(file, keptFiles);
     if (opened != AppendFile::Opened::Yes) return opened;
     transcribing = true;
-    std::cout.rdbuf(new PrintedCopy(std::cout.rdbuf()));  // both live until the process ends
-    std::cin.rdbuf(new TypedCopy(std::cin.rdbuf()));
+    stackStreamFilters([](std::streambuf* next) { return new PrintedCopy(next); },
+                       [](std::streambuf* next) { return new TypedCopy(next); });
     return opened;
 }

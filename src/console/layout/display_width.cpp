@@ -181,23 +181,6 @@ std::size_t sequenceColumns(std::string_view sequence) {
 
 }  // namespace
 
-std::optional<char32_t> codePointOf(std::string_view sequence) {
-    if (sequence.empty()) return std::nullopt;
-    unsigned char lead = byteAt(sequence, 0);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || length != sequence.size()) return std::nullopt;
-    char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byteAt(sequence, i) & 0xC0) != 0x80) return std::nullopt;
-        codePoint = (codePoint << 6) | (byteAt(sequence, i) & 0x3F);
-    }
-    constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < smallest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return codePoint;
-}
-
 std::size_t displayWidth(char32_t codePoint) {
     if (codePoint >= 0x20 && codePoint < 0x7F) return 1;
     if (within(NoColumn, codePoint)) return 0;

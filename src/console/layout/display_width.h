@@ -4,17 +4,14 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
+
+#include "console/layout/utf8.h"
 
 // The columns one character takes: 0, 1 or 2, as glibc's wcwidth counts them
 // (a control character takes 0 where wcwidth says -1; an unassigned code
 // point, a surrogate or a value beyond U+10FFFF takes 1).
 std::size_t displayWidth(char32_t codePoint);
-
-// The code point of `sequence` when it is exactly one well-formed UTF-8
-// character (not overlong, no surrogate, at most U+10FFFF); else nothing.
-std::optional<char32_t> codePointOf(std::string_view sequence);
 
 // The columns a UTF-8 text takes. Escape sequences and control bytes take
 // none; a malformed sequence takes one column, a stray continuation byte none.

@@ -205,8 +205,8 @@ std::size_t rowsTaken(std::string_view line, std::size_t width) {
     return rows;
 }
 
-LineWrapBuffer::LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height,
-                               Pager::More more)
+WrappedPagedOutput::WrappedPagedOutput(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height,
+                                       Pager::More more)
     : target_(target),
       pager_(height ? std::make_unique<Pager>(
                           std::move(height),
@@ -223,7 +223,7 @@ LineWrapBuffer::LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource wid
           else target_->sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
       }) {}
 
-LineWrapBuffer::int_type LineWrapBuffer::overflow(int_type byte) {
+WrappedPagedOutput::int_type WrappedPagedOutput::overflow(int_type byte) {
     if (!traits_type::eq_int_type(byte, traits_type::eof())) {
         char c = traits_type::to_char_type(byte);
         wrap_.write(std::string_view(&c, 1));
@@ -231,21 +231,13 @@ LineWrapBuffer::int_type LineWrapBuffer::overflow(int_type byte) {
     return traits_type::not_eof(byte);
 }
 
-std::streamsize LineWrapBuffer::xsputn(const char* bytes, std::streamsize count) {
+std::streamsize WrappedPagedOutput::xsputn(const char* bytes, std::streamsize count) {
     wrap_.write(std::string_view(bytes, static_cast<std::size_t>(count)));
     return count;
 }
 
-int LineWrapBuffer::sync() {
+int WrappedPagedOutput::sync() {
     wrap_.flush();
     if (pager_) pager_->flush();
     return target_->pubsync();
-}
-
-LineWrapBuffer& installLineWrap(std::ostream& stream, LineWrap::WidthSource width, Pager::HeightSource height,
-                                Pager::More more) {
-    // Lives until the process ends.
-    auto* buffer = new LineWrapBuffer(stream.rdbuf(), std::move(width), std::move(height), std::move(more));
-    stream.rdbuf(buffer);
-    return *buffer;
 }

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -54,11 +53,12 @@ private:
 std::size_t rowsTaken(std::string_view line, std::size_t width);
 
 // A stream buffer that sends everything through a LineWrap into `target`,
-// and through a Pager when given the window's height and a key wait.
-class LineWrapBuffer : public std::streambuf {
+// and through a Pager it builds and owns when given the window's height and
+// a key wait.
+class WrappedPagedOutput : public std::streambuf {
 public:
-    LineWrapBuffer(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height = {},
-                   Pager::More more = {});
+    WrappedPagedOutput(std::streambuf* target, LineWrap::WidthSource width, Pager::HeightSource height = {},
+                       Pager::More more = {});
     LineWrap& wrap() { return wrap_; }
     Pager* pager() { return pager_.get(); }
 
@@ -72,8 +72,3 @@ private:
     std::unique_ptr<Pager> pager_;
     LineWrap wrap_;
 };
-
-// Puts a LineWrapBuffer between `stream` and its buffer. The filter lives
-// until the process ends, so the stream can be flushed at exit.
-LineWrapBuffer& installLineWrap(std::ostream& stream, LineWrap::WidthSource width, Pager::HeightSource height = {},
-                                Pager::More more = {});

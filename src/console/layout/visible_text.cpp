@@ -12,9 +12,8 @@ constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD
 // The length of the character at the start of `text`: its whole UTF-8
 // sequence when it is well-formed, else its first byte alone.
 std::size_t firstCharacterLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return length <= text.size() && codePointOf(text.substr(0, length)) ? length : 1;
+    const Utf8Decoded character = decodeUtf8(text);
+    return character.status == Utf8Decoded::Status::Valid ? character.length : 1;
 }
 
 }  // namespace

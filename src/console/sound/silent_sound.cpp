@@ -4,13 +4,14 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/io/console_messages.h"
 #include "console/io/display_options.h"
 #include "console/sound/sound_player.h"
 
 void playSound(const std::string&) {
     if (!displayOptions().sound) return;
     std::cout.flush();
-    std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+    std::cerr << SoundFailedMessage;
 }
 
 void stopSoundAtExit() {}

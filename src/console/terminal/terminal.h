@@ -3,9 +3,13 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <termios.h>
+
+#include "console/files/write_all.h"
 
 class KeyReader;
 class LineWrap;
@@ -32,7 +36,6 @@ Terminal& terminal();
 Terminal* preparedTerminal();
 
 // Async-signal-safe helpers for the handlers and the exit.
-void writeAll(int fd, std::string_view bytes);
 // Gives the player's terminal back as it was found: modes, colour, input flags.
 void restoreTerminal();
 // Puts the game's terminal mode and input flags back, and with them the
@@ -46,14 +49,29 @@ void resumeTerminal(bool withColour);
 // closed output always ends the game.
 void installSignalHandlers();
 
+// The terminal window's size now; 0 when it cannot be told.
+std::size_t windowColumns();
+std::size_t windowRows();
+
+// The paging prompt: shown, a key pressed after it waited for, erased.
+void showMore();
+
+// A filter in front of `next` that keeps the text of the terminal's
+// current line (the output is a terminal).
+std::streambuf* keepOutputLine(std::streambuf* next);
 // What standard output put on the terminal's current line since its last
 // line end, in the colours it had, for drawing it again; empty when output
 // goes elsewhere or the line was too long to keep.
 std::string outputLineSoFar();
+// The cursor is in the first column again (the player's Enter was echoed).
+void outputLineStarted();
 
 // Standard input read from the terminal through the game's own line editor,
-// so that keys typed ahead show at the prompt and can be erased.
-TerminalLineInput* installTerminalLineInput(const Terminal& t);
+// so that keys typed ahead show at the prompt and can be erased; null when
+// standard input is not the player's terminal.
+TerminalLineInput* makeTerminalLineInput(const Terminal& t);
+// The buffer behind it, for the standard stream.
+std::streambuf* lineInputBuffer(TerminalLineInput* input);
 // Whether the last read ended with the player's Enter echoed (the cursor is
 // in the first column now); asking clears it.
 bool takeLineEntered(TerminalLineInput& input);

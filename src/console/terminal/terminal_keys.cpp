@@ -12,14 +12,6 @@
 
 namespace {
 
-std::size_t utf8Length(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;  // a stray continuation or invalid byte stands alone
-}
-
 bool isFinalByte(unsigned char byte) { return byte >= 0x40 && byte <= 0x7E; }
 
 // CSI: ESC [ parameters... final byte in 0x40..0x7E. One that runs on past
@@ -58,11 +50,9 @@ std::size_t keyLength(std::string_view bytes) {
         }
         return 1;  // a lone Escape followed by another key
     }
-    std::size_t length = utf8Length(lead);
-    for (std::size_t i = 1; i < length && i < bytes.size(); ++i) {
-        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return i;  // broken sequence
-    }
-    return bytes.size() < length ? 0 : length;
+    // A broken or ill-formed sequence is a key of its own, as far as it goes.
+    const Utf8Decoded character = decodeUtf8(bytes);
+    return character.status == Utf8Decoded::Status::Incomplete ? 0 : character.length;
 }
 
 KeyReader::KeyReader(int fd, int wakeUp) : fd_(fd), wakeUp_(wakeUp) {}

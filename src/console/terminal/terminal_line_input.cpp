@@ -15,12 +15,12 @@
 #include "console/terminal/terminal_keys.h"
 
 // A line pasted whole may be long, but never costs more memory than this.
-constexpr std::size_t TypedLineLimit = std::size_t{2} << 20;
+constexpr std::size_t EditedLineLimit = std::size_t{2} << 20;
 
 class TerminalLineInput : public std::streambuf {
 public:
     TerminalLineInput(int tty, KeyReader& keys, EditingKeys editing)
-        : tty_(tty), keys_(keys), editor_(editing, TypedLineLimit) {}
+        : tty_(tty), keys_(keys), editor_(editing, EditedLineLimit) {}
     bool takeEntered() { return std::exchange(entered_, false); }
 
 protected:
@@ -80,11 +80,11 @@ bool inputIsKeyboard(int tty) {
 
 }  // namespace
 
-TerminalLineInput* installTerminalLineInput(const Terminal& t) {
+TerminalLineInput* makeTerminalLineInput(const Terminal& t) {
     if (t.tty < 0 || !inputIsKeyboard(t.tty)) return nullptr;
-    auto* input = new TerminalLineInput(t.tty, *t.keys, editingKeysOf(t.original));  // lives as long as std::cin
-    std::cin.rdbuf(input);
-    return input;
+    return new TerminalLineInput(t.tty, *t.keys, editingKeysOf(t.original));  // lives as long as std::cin
 }
 
 bool takeLineEntered(TerminalLineInput& input) { return input.takeEntered(); }
+
+std::streambuf* lineInputBuffer(TerminalLineInput* input) { return input; }

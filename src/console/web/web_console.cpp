@@ -11,11 +11,13 @@
 #include <streambuf>
 #include <string>
 
-#include "console/layout/ansi.h"
 #include "console/console.h"
+#include "console/io/console_messages.h"
+#include "console/io/console_steps.h"
+#include "console/io/console_streams.h"
 #include "console/io/display_options.h"
+#include "console/layout/ansi.h"
 #include "console/layout/line_wrap.h"
-#include "console/layout/pause.h"
 
 // clang-format off
 EM_JS(void, webWrite, (const char* bytes, int length), {
@@ -24,7 +26,6 @@ EM_JS(void, webWrite, (const char* bytes, int length), {
 EM_JS(int, webColumns, (), { return HulgorWeb.columns(); });
 EM_JS(double, webPauseScale, (), { return HulgorWeb.pauseScale(); });
 EM_JS(void, webPlaySound, (const char* name), { HulgorWeb.playSound(UTF8ToString(name)); });
-EM_JS(void, webPersistSoon, (), { HulgorWeb.persist(); });
 EM_JS(int, webPlainMode, (), { return HulgorWeb.plain ? 1 : 0; });
 EM_JS(int, webTakeLine, (char* buffer, int capacity), {
     const bytes = HulgorWeb.takeLine(capacity);
@@ -104,9 +105,12 @@ Page& page() {
         // emscripten starts with the mask 0777, which would leave every new
         // save file without permissions, unreadable and not replaceable.
         ::umask(022);
-        std::cout.rdbuf(&p->output);
-        std::cin.rdbuf(&p->input);
-        p->wrap = &installLineWrap(std::cout, [] { return static_cast<std::size_t>(webColumns()); }).wrap();
+        PlatformStreams streams;
+        streams.output = &p->output;
+        streams.input = &p->input;
+        streams.outputIsWindow = true;
+        streams.columns = [] { return static_cast<std::size_t>(webColumns()); };
+        p->wrap = installConsoleStreams(streams).wrap;
         followPageSettings();
         return p;
     }();
@@ -123,7 +127,9 @@ const bool pageReady = (page(), true);
 void enterFullScreen() { page(); }
 void setFontHeight(std::int16_t) {}
 void selectUtf8CodePage() {}
-// The classic locale reads and writes the game's numbers as the German one does.
+// In the browser the game stays in the classic locale: numbers are read and
+// shown without digit grouping, and the page's terminal takes the UTF-8
+// text as it comes.
 void setGermanLocale() {}
 
 void setTextColour(TextColour colour) {
@@ -137,19 +143,15 @@ void clearScreen() {
 
 void waitForKey() {
     std::cout.flush();
-    // A save deleted by a death reaches the browser's storage as well.
-    webPersistSoon();
     webWaitForKey();
     followPageSettings();
 }
 
 void pauseMs(std::int64_t milliseconds) {
-    std::cout.flush();
-    if (displayOptions().fast) return;
     auto scaled = static_cast<std::int64_t>(static_cast<double>(milliseconds) * webPauseScale());
-    pauseUntilElapsed(
-        scaled, [] { return std::chrono::steady_clock::now(); },
-        [](std::chrono::milliseconds length) { emscripten_sleep(static_cast<unsigned>(length.count())); });
+    pauseOnSteadyClock(scaled, [](std::chrono::milliseconds length) {
+        emscripten_sleep(static_cast<unsigned>(length.count()));
+    });
 }
 
 void playSound(const std::string& fileName) {
@@ -157,7 +159,7 @@ void playSound(const std::string& fileName) {
 }
 
 void quitProgram() {
-    std::cout << "Das Programm wird beendet...\n";
+    std::cout << QuitMessage;
     std::cout.flush();
     // The page keeps its terminal; the game just never goes on.
     for (;;) webFinish();

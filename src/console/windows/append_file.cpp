@@ -7,7 +7,7 @@
 #include <string_view>
 #include <sys/stat.h>
 
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 
 namespace {
 

@@ -1,8 +1,11 @@
-#include "console/file_replace.h"
+#include "console/working_folder.h"
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+
+const char* const TextLineEnd = "\r\n";
 
 namespace {
 
@@ -95,4 +98,9 @@ bool isFileOrItsReplacement(std::string_view name, std::string_view file) {
     };
     if (name.size() < file.size() || !same(name.substr(0, file.size()), file)) return false;
     return name.size() == file.size() || same(name.substr(file.size()), ".tmp");
+}
+
+bool removeFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::remove(path, error);
 }

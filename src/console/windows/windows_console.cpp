@@ -2,11 +2,14 @@
 // font and colour, winmm for sound, and the C runtime for shell commands,
 // single-key reads and the end of the process.
 #include "console/console.h"
+#include "console/io/console_messages.h"
+#include "console/io/console_steps.h"
+#include "console/io/console_streams.h"
 #include "console/io/display_options.h"
-#include "console/layout/line_wrap.h"
-#include "console/layout/pause.h"
-#include "console/sound/sound_file.h"
 #include "console/io/transcript.h"
+#include "console/layout/line_wrap.h"
+#include "console/layout/utf8.h"
+#include "console/sound/sound_file.h"
 #include "console/layout/visible_text.h"
 
 #include <windows.h>
@@ -17,11 +20,9 @@
 #include <cstdlib>
 #include <cstdio>
 #include <cwchar>
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <streambuf>
-#include <locale>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -36,8 +37,8 @@ std::size_t wholeUtf8Length(std::string_view bytes) {
     for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
         auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
         if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return length > back ? bytes.size() - back : bytes.size();
+        const bool cutOff = decodeUtf8(bytes.substr(bytes.size() - back)).status == Utf8Decoded::Status::Incomplete;
+        return cutOff ? bytes.size() - back : bytes.size();
     }
     return bytes.size();
 }
@@ -182,35 +183,41 @@ void showMore() {
 // paged to its height; a file or pipe gets it unchanged. One column is kept
 // free: the console moves on to the next line as soon as the last column is
 // written, so a line that filled it would be followed by an empty one.
-LineWrapBuffer* const consoleWrap = []() -> LineWrapBuffer* {
+const OutputLayout consoleLayout = [] {
+    PlatformStreams streams;
     // Both buffers live until the process ends.
-    if (isConsole(STD_ERROR_HANDLE)) std::cerr.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_ERROR_HANDLE)));
-    if (!isConsole(STD_OUTPUT_HANDLE)) return nullptr;
-    std::cout.rdbuf(new WideConsoleBuffer(GetStdHandle(STD_OUTPUT_HANDLE)));
-    auto width = []() -> std::size_t {
-        const SMALL_RECT window = windowInfo().srWindow;
-        int columns = window.Right - window.Left + 1;
-        return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
-    };
-    auto height = []() -> std::size_t {
-        const SMALL_RECT window = windowInfo().srWindow;
-        int rows = window.Bottom - window.Top + 1;
-        return rows > 0 ? static_cast<std::size_t>(rows) : 0;
-    };
-    return &installLineWrap(std::cout, width, height, showMore);
+    if (isConsole(STD_ERROR_HANDLE)) streams.errors = new WideConsoleBuffer(GetStdHandle(STD_ERROR_HANDLE));
+    if (isConsole(STD_OUTPUT_HANDLE)) {
+        streams.output = new WideConsoleBuffer(GetStdHandle(STD_OUTPUT_HANDLE));
+        streams.outputIsWindow = true;
+        streams.columns = []() -> std::size_t {
+            const SMALL_RECT window = windowInfo().srWindow;
+            int columns = window.Right - window.Left + 1;
+            return columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
+        };
+        streams.rows = []() -> std::size_t {
+            const SMALL_RECT window = windowInfo().srWindow;
+            int rows = window.Bottom - window.Top + 1;
+            return rows > 0 ? static_cast<std::size_t>(rows) : 0;
+        };
+        streams.showMore = showMore;
+    }
+    return installConsoleStreams(streams);
 }();
+// Whether standard output is a console window (wrapped and paged).
+const bool outputIsConsole = consoleLayout.wrap != nullptr;
 
 // The cursor is in the first column and the player has read the screen (it
 // was cleared, or a line was entered).
 void startLineAfresh() {
-    consoleWrap->wrap().lineStarted();
-    consoleWrap->pager()->seen();
+    consoleLayout.wrap->lineStarted();
+    consoleLayout.pager->seen();
 }
 }  // namespace
 
 void enterFullScreen() {
     if (GetConsoleWindow() == nullptr) {
-        std::cerr << "Fehler: Konnte das Konsolenfenster nicht abrufen.\n";
+        std::cerr << NoConsoleWindowMessage;
         return;
     }
     // The switch is refused on many modern consoles; the game looks the same
@@ -256,26 +263,9 @@ void selectUtf8CodePage() {
     std::system("chcp 65001 > nul");
 }
 
-void setGermanLocale() {
-    // Not every runtime knows "de_DE.UTF-8" (the mingw runtime, for one, only
-    // accepts "C" and the user's default). Without it the game still works,
-    // so fall back quietly through ever more general names instead of
-    // stopping at start-up.
-    static const char* const candidates[] = {"de_DE.UTF-8", "C.UTF-8", ".UTF-8", ""};
-    for (const char* name : candidates) {
-        try {
-            std::locale::global(std::locale(name));
-            return;
-        } catch (const std::exception&) {
-            // Try the next, more general name.
-        }
-    }
-    try {
-        std::locale::global(std::locale::classic());
-    } catch (const std::exception&) {
-        // The classic locale is already the default; nothing more to do.
-    }
-}
+// Not every runtime knows "de_DE.UTF-8" (the mingw runtime, for one, only
+// accepts "C" and the user's default): the shared fallback takes over.
+void setGermanLocale() { useGermanLocaleWhereKnown(); }
 
 void setTextColour(TextColour colour) {
     // The attribute applies to whatever reaches the console after it is set,
@@ -290,7 +280,7 @@ void clearScreen() {
     if (displayOptions().plain) return;
     // Redirected to a file or pipe, cls would write a form feed into the
     // game's output; only a console screen is cleared.
-    if (consoleWrap == nullptr) return;
+    if (!outputIsConsole) return;
     transcribeScreenCleared();
     // The window's rows move up into the scrollback as empty lines follow
     // them, and the cursor goes to the top of the now empty window: the
@@ -331,17 +321,13 @@ void waitForKey() {
     if (key == 0 || key == 0xE0) {
         _getch();
     }
-    if (consoleWrap != nullptr) consoleWrap->pager()->seen();
+    if (outputIsConsole) consoleLayout.pager->seen();
 }
 
+// Sleep can return early; the shared pause keeps sleeping, rounded up to
+// whole milliseconds, until the deadline on the monotonic clock has passed.
 void pauseMs(std::int64_t milliseconds) {
-    std::cout.flush();
-    if (displayOptions().fast) return;
-    // Sleep can return early; the shared helper keeps sleeping, rounded up to
-    // whole milliseconds, until the deadline on the monotonic clock has passed.
-    pauseUntilElapsed(
-        milliseconds, [] { return std::chrono::steady_clock::now(); },
-        [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); });
+    pauseOnSteadyClock(milliseconds, [](std::chrono::milliseconds span) { std::this_thread::sleep_for(span); });
 }
 
 // The folder of hulgor.exe: the sounds unpacked beside it are found from
@@ -368,19 +354,19 @@ void playSound(const std::string& fileName) {
     const bool regularFile = attributes != INVALID_FILE_ATTRIBUTES &&
                              (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
     if (!regularFile || !PlaySoundW(wideName.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT)) {
-        std::cerr << "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
+        std::cerr << SoundFailedMessage;
     }
 }
 
 void quitProgram() {
-    std::cout << "Das Programm wird beendet...\n";
+    std::cout << QuitMessage;
     // exit runs static destructors and flushes the standard streams.
     std::exit(0);
 }
 
 WindowSize windowSize() {
-    if (consoleWrap == nullptr) return {};
-    return {consoleWrap->wrap().width(), consoleWrap->pager()->height()};
+    if (!outputIsConsole) return {};
+    return {consoleLayout.wrap->width(), consoleLayout.pager->height()};
 }
 
 // The Windows console echoes and edits typed lines on its own while standard
@@ -391,5 +377,5 @@ void beginLineInput() { typeKeptKeys(); }
 
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
-    if (consoleWrap != nullptr) startLineAfresh();
+    if (outputIsConsole) startLineAfresh();
 }
