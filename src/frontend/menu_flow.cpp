@@ -8,6 +8,7 @@
 #include "console/io/print.h"
 #include "console/io/input.h"
 #include "frontend/main_menu.h"
+#include "frontend/missing_save_screen.h"
 #include "frontend/new_game.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
@@ -113,7 +114,7 @@ Next continueTests(MenuCopy copy, int fromTest) {
 
 Next continueFromCheckpoint(MenuCopy copy) {
     say("\nSpiel wird geladen...\n");
-    loadGame();
+    if (!loadGame()) showMissingSaveScreen();
     loadPlayerName();
     return continueTests(copy, 1);
 }

@@ -3,7 +3,6 @@
 #include <array>
 #include <filesystem>
 
-#include "console/console.h"
 #include "console/folder_storage.h"
 #include "console/io/print.h"
 #include "console/file_replace.h"
@@ -20,15 +19,6 @@ std::string saveFileContent() {
         content += decimal(value) + TextLineEnd;
     }
     return content;
-}
-
-void reportMissingSave() {
-    say("\nKein Spielstand gefunden.\n");
-    colour(TextColour::Red);
-    sayLine("Drücke eine beliebige Taste, um fortzufahren.");
-    game.checkpoint = Checkpoint::Empty;
-    colour(TextColour::Normal);
-    waitForKey();
 }
 
 }  // namespace
@@ -54,7 +44,7 @@ bool loadGame() {
     refreshWorkingFolder();
     std::optional<std::string> content = readSmallFile(SaveFileName);
     if (!content) {
-        reportMissingSave();
+        game.checkpoint = Checkpoint::Empty;
         return false;
     }
 

@@ -40,10 +40,11 @@ enum class QuitLine : bool { NotOffered, Offered };
 std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
                           const std::vector<Choice>& choices, QuitLine quitLine);
 
-// The prompt-and-key-wait between screens. Plain: red prompt, line end,
-// normal colour, key. Spaced: two line ends before and after the prompt.
-enum class PageBreakLayout : bool { Plain, Spaced };
-void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Plain);
+// The prompt-and-key-wait between screens, the death screen and the
+// missing-save notice. Tight: red prompt, line end, normal colour, key.
+// Spaced: two line ends before and after the prompt.
+enum class PageBreakLayout : bool { Tight, Spaced };
+void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Tight);
 
 // The line that explains golden options, with its three line ends. It
 // belongs to the first choice of the story and is shown with every showing
