@@ -1,0 +1,29 @@
+// The few hooks that exist only for the tests and the benchmarks. Each floor
+// defines its own section; the game itself never calls them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+// Story (story/script.cpp): reads a story file as the game does and reports
+// its passages and markup mistakes (ReadStory, in story/script.h).
+struct ReadStory;
+ReadStory readStory(std::string_view text);
+
+namespace testSeam {
+
+// Story: see above.
+using ::readStory;
+
+// Front end (frontend/menu_loop.cpp).
+// The game as if a new game from the entry-point menu had reached `story`,
+// with the state as it stands; `story` plays on to the end of the chapter
+// run, and then the menus run as ever.
+void runMenusAfter(const std::function<void()>& story);
+// The nested title menus open now, and the entries that store them.
+std::uint64_t menuDepth();
+std::size_t menuStoredRuns();
+
+}  // namespace testSeam
