@@ -14,10 +14,12 @@ void cityGateScene();      // at the city gate with Ragnar: ambush or sewers
 void endOfContentScreen(); // the story ends here for now
 
 // Scenes inside "Das Erwachen", each the rest of the chapter from there on.
-void crossroads();   // the three ways, and the search for a weapon
-void mountainWay();  // the way to the mountain (see awakening_ways.h)
-void southWay();     // the south road
-void towerWay();     // the tower
+// The take...Way ones are the crossroads' answers: unarmed the wolves kill
+// the hero on that way; armed its scene follows (see awakening_ways.h).
+void crossroads();       // the three ways, and the search for a weapon
+void takeMountainWay();  // to the mountain: mountainPathScene
+void takeSouthWay();     // the south road: southRoadScene
+void takeTowerWay();     // the tower: a short scene, then the chapter ends
 
 // The chapter run: the scene routines in story order. Position 1 is the
 // first chapter. Tests may point it at scenes of their own.

@@ -18,8 +18,9 @@ using Scene = void (*)();
 // unarmed, unhurt, Ragnar not yet met.
 void resetHero();
 
-// After an answer the story moves on, or the same choice is asked again.
-enum class Then : bool { AskAgain, MoveOn };
+// After an answer the same choice is asked again, the story moves on, or
+// the hero is dead (the handler ends in the death screen and never returns).
+enum class Then : std::uint8_t { AskAgain, MoveOn, Dies };
 
 // One offered answer of a choice: its number, what happens then to the
 // prompt, and what it prints and changes.
