@@ -16,12 +16,13 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "frontend/menu_flow.h"
+#include "frontend/menu_loop.h"
 #include "state/game_state.h"
 #include "story/chapters.h"
 #include "story/death_screen.h"
 #include "story/scene.h"
 #include "support/scripted_console.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -83,8 +84,8 @@ int main(int argc, char** argv) {
             runMenus();
         } catch (const ProgramQuit&) {
         }
-        deepest = menuNesting().depth();
-        mostRuns = menuNesting().storedRuns();
+        deepest = testSeam::menuDepth();
+        mostRuns = testSeam::menuStoredRuns();
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 

@@ -1,8 +1,17 @@
-// The few hooks that exist only for the tests, each floor's in a section of
-// its own. The game never calls them.
+// The few hooks that exist only for the tests and the benchmarks. Each floor
+// defines its own section; the game itself never calls them.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+
+// Story (story/script.cpp): reads a story file as the game does and reports
+// its passages and markup mistakes (ReadStory, in story/script.h).
+struct ReadStory;
+ReadStory readStory(std::string_view text);
 
 namespace testSeam {
 
@@ -10,5 +19,17 @@ namespace testSeam {
 // has been taken up (or refused), then names the one still playing, or
 // gives "" when none is.
 std::string soundNowPlaying();
+
+// Story: see above.
+using ::readStory;
+
+// Front end (frontend/menu_loop.cpp).
+// The game as if a new game from the entry-point menu had reached `story`,
+// with the state as it stands; `story` plays on to the end of the chapter
+// run, and then the menus run as ever.
+void runMenusAfter(const std::function<void()>& story);
+// The nested title menus open now, and the entries that store them.
+std::uint64_t menuDepth();
+std::size_t menuStoredRuns();
 
 }  // namespace testSeam

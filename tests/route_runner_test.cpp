@@ -16,14 +16,15 @@
 #include <gtest/gtest.h>
 
 #include "console/io/display_options.h"
-#include "frontend/menu_flow.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/text_file.h"
 #include "story/chapters.h"
 #include "support/invariants.h"
+#include "support/named_scenes.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -229,8 +230,8 @@ const std::map<std::string, std::int32_t GameState::*>& numberFields() {
 
 std::optional<std::string> fieldValue(const std::string& name) {
     const auto& numbers = numberFields();
-    if (name == "menuDepth") return std::to_string(menuNesting().depth());
-    if (name == "menuStoredRuns") return std::to_string(menuNesting().storedRuns());
+    if (name == "menuDepth") return std::to_string(testSeam::menuDepth());
+    if (name == "menuStoredRuns") return std::to_string(testSeam::menuStoredRuns());
     if (name == "checkpoint") return game.checkpoint;
     if (name == "playerName") return game.playerName;
     if (name == "checkpointBytes") return std::to_string(game.checkpoint.size());
@@ -276,7 +277,7 @@ public:
         auto next = [this](Wait wait, const std::string& shown) { return atWait(wait, shown); };
         auto fromScene = [this] {
             loadPermadeath();
-            runMenusFromScene(*startScene_);
+            testSeam::runMenusAfter([this] { runFromScene(*startScene_); });
         };
         auto outcome = startScene_ ? invariants::play(fromScene, next) : invariants::play(startIntro_, next);
         for (const std::string& broken : outcome.broken) fail(lastAction_, broken, outcome.shown);

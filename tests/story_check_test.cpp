@@ -9,6 +9,7 @@
 
 #include "story/script.h"
 #include "support/work_folder.h"
+#include "test_seam.h"
 
 TEST(StoryText, EveryPassageIsWellFormedAndTold) {
     namespace fs = std::filesystem;
@@ -16,7 +17,7 @@ TEST(StoryText, EveryPassageIsWellFormedAndTold) {
     ASSERT_FALSE(storyFiles.empty());
     for (const StoryFile& file : storyFiles) {
         const std::string where = "src/story/text/" + std::string(file.name) + ":";
-        ReadStory read = readStory(file.text);
+        ReadStory read = testSeam::readStory(file.text);
         for (const std::string& mistake : read.mistakes) ADD_FAILURE() << where << mistake;
 
         // The scene code of the chapter calls its passages text::name.
@@ -53,5 +54,5 @@ TEST(StoryText, MistakesAreFoundWithTheirLine) {
                                             "9: a } without its {",
                                             "10: passage empty has no text",
                                             "11: a passage header reads \"=== name\""};
-    EXPECT_EQ(readStory(text).mistakes, expected);
+    EXPECT_EQ(testSeam::readStory(text).mistakes, expected);
 }

@@ -1,8 +1,10 @@
 # Builds the story's text files into the game: run by the build (see
 # CMakeLists.txt) with STORY_FILES (the .story files, separated by |) and
-# OUT_DIR. Writes story_passages.h, one namespace per file with a constant
-# for each passage ("=== name" lines, in order), and story_files.cpp, the
-# files' bytes. The markup itself is checked by the test suite.
+# OUT_DIR. Writes OUT_DIR/story/passages.h, one namespace per file with a
+# constant for each passage ("=== name" lines, in order), and
+# OUT_DIR/story_files.cpp, the files' bytes as storyFiles. A passage header
+# that is no "=== name" stops the build; the rest of the markup is checked
+# by the test suite.
 cmake_minimum_required(VERSION 3.25)
 string(REPLACE "|" ";" STORY_FILES "${STORY_FILES}")
 

@@ -10,7 +10,7 @@
 #include "console/console.h"
 #include "console/layout/line_wrap.h"
 #include "console/io/print.h"
-#include "frontend/menu_flow.h"
+#include "frontend/menu_loop.h"
 #include "state/leftover_files.h"
 #include "state/player_files.h"
 #include "story/scene.h"

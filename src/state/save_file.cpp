@@ -3,7 +3,6 @@
 #include <array>
 #include <filesystem>
 
-#include "console/console.h"
 #include "console/io/print.h"
 #include "console/working_folder.h"
 #include "state/game_state.h"
@@ -19,15 +18,6 @@ std::string saveFileContent() {
         content += decimal(value) + TextLineEnd;
     }
     return content;
-}
-
-void reportMissingSave() {
-    say("\nKein Spielstand gefunden.\n");
-    colour(TextColour::Red);
-    sayLine("Drücke eine beliebige Taste, um fortzufahren.");
-    game.checkpoint = Checkpoint::Empty;
-    colour(TextColour::Normal);
-    waitForKey();
 }
 
 }  // namespace
@@ -53,7 +43,7 @@ bool loadGame() {
     refreshWorkingFolder();
     std::optional<std::string> content = readSmallFile(SaveFileName);
     if (!content) {
-        reportMissingSave();
+        game.checkpoint = Checkpoint::Empty;
         return false;
     }
 

@@ -6,8 +6,8 @@ inline constexpr const char* SaveFileName = "savegame.txt";
 // Writes the save file from `game` and prints whether that worked.
 void saveGame();
 
-// Reads the save file into `game`. Without a readable file it says so, waits
-// for a key, sets the checkpoint "leer" and returns false.
+// Reads the save file into `game`. Without a readable file it sets the
+// checkpoint "leer" and returns false; it prints nothing either way.
 bool loadGame();
 
 // Deletes the save file. Anything else of that name (a directory, say) is

@@ -66,7 +66,7 @@ void searchForWeapon() {
 }
 
 // The tower with the sword: below the prompt, without clearing.
-void visitTower() {
+void towerScene() {
     tell(text::tower);
     PageBreak(KeyPrompt);
     tell(text::normal_colour);
@@ -77,7 +77,7 @@ void visitTower() {
 
 // The three ways from the crossroads. Without a weapon each ends with the
 // wolves: on the way to the mountain after dark, on the others at once.
-void mountainWay() {
+void takeMountainWay() {
     if (game.hasSword == 0) {
         clearScreen();
         tell(text::mountain_death);
@@ -86,17 +86,17 @@ void mountainWay() {
                      .keyPrompt = DeathEndPrompt,
                      .sword = Sword::Lost});
     }
-    mountainPath();
+    mountainPathScene();
 }
 
-void southWay() {
+void takeSouthWay() {
     if (game.hasSword == 0) ambushedByWolves(text::south_wolves);
-    southRoad();
+    southRoadScene();
 }
 
-void towerWay() {
+void takeTowerWay() {
     if (game.hasSword == 0) ambushedByWolves(text::tower_wolves);
-    visitTower();
+    towerScene();
 }
 
 void crossroads() {
@@ -105,9 +105,9 @@ void crossroads() {
     ChoicePrompt(wayChoice, printWayBlock,
                  {
                      {1, Then::AskAgain, searchForWeapon},
-                     {2, Then::MoveOn, mountainWay},
-                     {3, Then::MoveOn, southWay},
-                     {4, Then::MoveOn, towerWay},
+                     {2, Then::MoveOn, takeMountainWay},
+                     {3, Then::MoveOn, takeSouthWay},
+                     {4, Then::MoveOn, takeTowerWay},
                  },
                  QuitLine::Offered);
 }

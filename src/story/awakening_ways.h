@@ -1,8 +1,10 @@
-// The two armed ways out of the crossroads of chapter "Das Erwachen". Each
-// returns to the crossroads when played to its end, or leaves the game
-// through the death screen.
+// The scenes of the armed ways out of the crossroads of chapter "Das
+// Erwachen" that have files of their own: the mountain path (two scenes)
+// and the south road. The tower is a short scene inside awakening.cpp.
+// Played to its end, each returns and the chapter ends with it; a death
+// leaves the game through the death screen.
 #pragma once
 
-void mountainPath();     // wolves, Ragnar's rescue and the night in his cave
-void mountainMorning();  // the morning in the cave: who the hero is, and whether Ragnar comes
-void southRoad();        // the bard Bittersport on the road to the town
+void mountainPathScene();     // wolves, Ragnar's rescue and the night in his cave
+void mountainMorningScene();  // the morning in the cave: who the hero is, and whether Ragnar comes
+void southRoadScene();        // the bard Bittersport on the road to the town

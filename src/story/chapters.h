@@ -14,10 +14,12 @@ void cityGateScene();      // at the city gate with Ragnar: ambush or sewers
 void endOfContentScreen(); // the story ends here for now
 
 // Scenes inside "Das Erwachen", each the rest of the chapter from there on.
-void crossroads();   // the three ways, and the search for a weapon
-void mountainWay();  // the way to the mountain (see awakening_ways.h)
-void southWay();     // the south road
-void towerWay();     // the tower
+// The take...Way ones are the crossroads' answers: unarmed the wolves kill
+// the hero on that way; armed its scene follows (see awakening_ways.h).
+void crossroads();       // the three ways, and the search for a weapon
+void takeMountainWay();  // to the mountain: mountainPathScene
+void takeSouthWay();     // the south road: southRoadScene
+void takeTowerWay();     // the tower: a short scene, then the chapter ends
 
 // The chapter run: the scene routines in story order. Position 1 is the
 // first chapter. Tests may point it at scenes of their own.
@@ -35,20 +37,3 @@ extern std::span<const ResumePlace> checkpoints;
 // Plays the chapters from `position` (1-based) to the last one. A death
 // leaves it early with GameOver (see death_screen.h).
 void runChapters(int position);
-
-// Every scene of the story by name, for tests and tools that start in the
-// middle of the story with a state of their own; players only reach scenes
-// through the story. A scene is the rest of its chapter from a point on;
-// played by name, the chapters after it follow as they would.
-struct NamedScene {
-    std::string_view name;
-    Scene scene;
-    int chapter;  // the position in the chapter run the scene belongs to
-};
-extern std::span<const NamedScene> namedScenes;
-
-// The scene of that name, or null.
-const NamedScene* sceneNamed(std::string_view name);
-
-// Plays the scene, then the chapters after its own.
-void runFromScene(const NamedScene& scene);

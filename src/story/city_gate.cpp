@@ -34,7 +34,7 @@ void cityGateScene() {
     tell(text::arrival);
     ChoicePrompt(gateChoice, [] { tell(text::ragnars_plan); },
                  {
-                     {1, Then::MoveOn, ambush},
+                     {1, Then::Dies, ambush},
                      {2, Then::MoveOn, takeTheSewers},
                  },
                  QuitLine::NotOffered);

@@ -20,9 +20,6 @@ void DeathScreen(const Death& death) {
         game.checkpoint = Checkpoint::Empty;
     }
     if (death.sword == Sword::Lost) game.hasSword = 0;
-    colour(TextColour::Red);
-    sayLine(death.keyPrompt);
-    colour(TextColour::Normal);
-    waitForKey();
+    PageBreak(death.keyPrompt);
     throw GameOver{};
 }

@@ -24,7 +24,7 @@ void fightWolves() {
             tell(text::wolves_attack);
         },
         {
-            {1, Then::MoveOn,
+            {1, Then::Dies,
              [] {
                  clearScreen();
                  tell(text::attack_wolf);
@@ -75,7 +75,7 @@ void keepClaimingHulgor() {
 
 }  // namespace
 
-void mountainPath() {
+void mountainPathScene() {
     fightWolves();
     ragnarToTheRescue();
 
@@ -83,10 +83,10 @@ void mountainPath() {
     PageBreak(KeyPrompt);
     clearScreen();
 
-    mountainMorning();
+    mountainMorningScene();
 }
 
-void mountainMorning() {
+void mountainMorningScene() {
     std::int32_t ragnarChoice = 0;
 
     tell(text::morning);

@@ -18,8 +18,9 @@ using Scene = void (*)();
 // unarmed, unhurt, Ragnar not yet met.
 void resetHero();
 
-// After an answer the story moves on, or the same choice is asked again.
-enum class Then : bool { AskAgain, MoveOn };
+// After an answer the same choice is asked again, the story moves on, or
+// the hero is dead (the handler ends in the death screen and never returns).
+enum class Then : std::uint8_t { AskAgain, MoveOn, Dies };
 
 // One offered answer of a choice: its number, what happens then to the
 // prompt, and what it prints and changes.
@@ -40,10 +41,11 @@ enum class QuitLine : bool { NotOffered, Offered };
 std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
                           const std::vector<Choice>& choices, QuitLine quitLine);
 
-// The prompt-and-key-wait between screens. Plain: red prompt, line end,
-// normal colour, key. Spaced: two line ends before and after the prompt.
-enum class PageBreakLayout : bool { Plain, Spaced };
-void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Plain);
+// The prompt-and-key-wait between screens, the death screen and the
+// missing-save notice. Tight: red prompt, line end, normal colour, key.
+// Spaced: two line ends before and after the prompt.
+enum class PageBreakLayout : bool { Tight, Spaced };
+void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Tight);
 
 // The line that explains golden options, with its three line ends. It
 // belongs to the first choice of the story and is shown with every showing

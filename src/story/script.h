@@ -28,7 +28,8 @@ extern const std::span<const StoryFile> storyFiles;
 void tell(PassageId passage);
 
 // What a story file holds, as the game reads it: its passages in order,
-// and every mistake in the markup with its line.
+// and every mistake in the markup with its line (see readStory in
+// test_seam.h).
 struct ReadStory {
     struct Passage {
         std::string name;
@@ -37,4 +38,3 @@ struct ReadStory {
     std::vector<Passage> passages;
     std::vector<std::string> mistakes;  // "LINE: what is wrong"
 };
-ReadStory readStory(std::string_view text);

@@ -29,7 +29,7 @@ void tellRealName() {
     PageBreak(KeyPrompt);
 }
 
-void mockTheName() {
+[[noreturn]] void mockTheName() {
     tell(text::mock_the_name);
     DeathScreen({.blankLinesBefore = 2,
                  .leadSound = LeadSound::Gore,
@@ -39,7 +39,7 @@ void mockTheName() {
 
 }  // namespace
 
-void southRoad() {
+void southRoadScene() {
     std::int32_t bardChoice = 0;
 
     playSound("bard.wav");
@@ -50,7 +50,7 @@ void southRoad() {
                  {
                      {1, Then::MoveOn, claimToBeHulgor},
                      {2, Then::MoveOn, tellRealName},
-                     {3, Then::AskAgain, mockTheName},
+                     {3, Then::Dies, mockTheName},
                  },
                  QuitLine::NotOffered);
 }

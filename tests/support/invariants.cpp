@@ -8,7 +8,7 @@
 
 #include "console/io/display_options.h"
 #include "frontend/entry_point.h"
-#include "frontend/menu_flow.h"
+#include "frontend/menu_loop.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/text_file.h"
@@ -16,6 +16,7 @@
 #include "story/death_screen.h"
 #include "story/visible_name.h"
 #include "support/scripted_console.h"
+#include "test_seam.h"
 
 namespace invariants {
 namespace {
@@ -221,7 +222,7 @@ struct Checker {
     // game reads them ("3+2+200" answers three prompts), and a word before
     // them may have been a name.
     bool documentedEnd(Ending ending) const {
-        if (ending == Ending::Return) return transcript().ends_with(MenuEnd) && menuNesting().empty();
+        if (ending == Ending::Return) return transcript().ends_with(MenuEnd) && testSeam::menuDepth() == 0;
         const std::string optionTen = "\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}";
         if (ending != Ending::Quit || transcript().ends_with(optionTen)) return true;
         std::istringstream words(lastLine);

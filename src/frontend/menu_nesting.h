@@ -1,18 +1,17 @@
-// The title menus, new game and Continue, and how they nest.
+// How the title menus nest.
 //
 // Continue and every death open the re-entrant title menu, which hands
 // control back only after a new game started from it has run to its end.
 // Those nested menus are not kept on the call stack: each one is a resume
-// point on an explicit stack, and one loop runs whichever menu is innermost.
-// A death first unwinds the dead game (GameOver) and then opens the menu in
-// its place, so nothing of that game is ever taken up again.
+// point on an explicit stack, and one loop runs whichever menu is innermost
+// (menu_loop.h). A death first unwinds the dead game (GameOver) and then
+// opens the menu in its place, so nothing of that game is ever taken up again.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "story/chapters.h"
+#include "test_seam.h"
 
 // Which copy of the title menu started a new game or a Continue.
 enum class MenuCopy : std::uint8_t { EntryPoint, Nested };
@@ -37,8 +36,6 @@ public:
     void push(const ResumePoint& point);
     ResumePoint pop();
     bool empty() const { return runs_.empty(); }
-    std::uint64_t depth() const { return depth_; }
-    std::size_t storedRuns() const { return runs_.size(); }
 
 private:
     struct Run {
@@ -46,16 +43,7 @@ private:
         std::uint32_t count;
     };
     std::vector<Run> runs_;
-    std::uint64_t depth_ = 0;
+
+    friend std::uint64_t testSeam::menuDepth();
+    friend std::size_t testSeam::menuStoredRuns();
 };
-
-// The title menus from their first showing until the program ends by
-// returning (after a new game started from the entry-point menu).
-void runMenus();
-
-// For tests and tools: the game as if a new game from the entry-point menu
-// had reached `scene`, with the state as it stands; then the menus as ever.
-void runMenusFromScene(const NamedScene& scene);
-
-// The nesting of the menus running now, for tests and the stress tool.
-const MenuNesting& menuNesting();
