@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "console/console.h"
+#include "console/io/plain_marks.h"
 
 namespace scripted {
 namespace {
@@ -80,6 +81,7 @@ ScriptedSession::ScriptedSession()
       savedErr_(std::cerr.rdbuf(&errBuffer)),
       savedIn_(std::cin.rdbuf(&inBuffer)) {
     current = ConsoleScript{};
+    installPlainMarks(std::cout);
     inBuffer.restart();
     std::cin.clear();
 }

@@ -16,6 +16,7 @@
 #include "console/layout/ansi.h"
 #include "console/console.h"
 #include "console/io/display_options.h"
+#include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pager.h"
 #include "console/layout/output_watch.h"
@@ -252,8 +253,7 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    if (displayOptions().plain) std::cout << PlainScreenBreak;
-    else if (terminal().outputIsTerminal) std::cout << AnsiClearScreen;
+    if (!clearShownAsRule() && terminal().outputIsTerminal) std::cout << AnsiClearScreen;
     std::cout.flush();
 }
 

@@ -14,6 +14,7 @@
 #include "console/layout/ansi.h"
 #include "console/console.h"
 #include "console/io/display_options.h"
+#include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pause.h"
 
@@ -131,7 +132,7 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    std::cout << (displayOptions().plain ? PlainScreenBreak : AnsiClearScreen);
+    if (!clearShownAsRule()) std::cout << AnsiClearScreen;
     std::cout.flush();
 }
 

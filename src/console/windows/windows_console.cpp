@@ -3,6 +3,7 @@
 // single-key reads and the end of the process.
 #include "console/console.h"
 #include "console/io/display_options.h"
+#include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pause.h"
 #include "console/sound/sound_file.h"
@@ -285,9 +286,9 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    if (displayOptions().plain) std::cout << PlainScreenBreak;
+    const bool shownAsRule = clearShownAsRule();
     std::cout.flush();
-    if (displayOptions().plain) return;
+    if (shownAsRule) return;
     // Redirected to a file or pipe, cls would write a form feed into the
     // game's output; only a console screen is cleared.
     if (consoleWrap == nullptr) return;
