@@ -23,9 +23,10 @@ enum class StorySignal {
     NewQuotation,      // {„}: another speaker goes on in the same colour
 };
 
-// Puts the filter in front of `out`'s buffer. A later call moves it in
-// front of that stream's buffer then (the scripted console of the tests
-// installs it for every session).
+// Puts the filter in front of `out`'s buffer. Install it last, in front of
+// the transcript and the line wrap, so that both see the marks. A later
+// call moves it in front of that stream's buffer then (the scripted console
+// of the tests installs it for every session).
 void installPlainMarks(std::ostream& out);
 
 // Tells the installed filter a signal; without one it changes nothing.
