@@ -3,6 +3,7 @@
 #include <iostream>
 #include <vector>
 
+#include "console/io/plain_marks.h"
 #include "console/io/transcript.h"
 #include "console/layout/visible_text.h"
 #include "frontend/command_line.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
                 return 2;
             }
         }
+        // In front of the transcript, which keeps the marks as shown.
+        installPlainMarks(std::cout);
         return runEntryPoint();
     } catch (const std::exception& error) {
         std::cerr << "Fehler: " << error.what() << '\n';

@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "console/io/console_messages.h"
+#include "console/io/plain_marks.h"
 
 namespace scripted {
 namespace {
@@ -81,6 +82,7 @@ ScriptedSession::ScriptedSession()
       savedErr_(std::cerr.rdbuf(&errBuffer)),
       savedIn_(std::cin.rdbuf(&inBuffer)) {
     current = ConsoleScript{};
+    installPlainMarks(std::cout);
     inBuffer.restart();
     std::cin.clear();
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "console/io/plain_marks.h"
+
 namespace {
 TextColour inForce = TextColour::Normal;
 char lastSaid = '\n';
@@ -9,7 +11,7 @@ char lastSaid = '\n';
 
 void colour(TextColour textColour) {
     inForce = textColour;
-    setTextColour(textColour);
+    passColour(textColour);
 }
 
 TextColour colourInForce() { return inForce; }

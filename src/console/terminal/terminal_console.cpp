@@ -10,6 +10,7 @@
 #include "console/io/console_steps.h"
 #include "console/io/display_options.h"
 #include "console/layout/ansi.h"
+#include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pager.h"
 #include "console/terminal/terminal.h"
@@ -40,8 +41,7 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    if (displayOptions().plain) std::cout << PlainScreenBreak;
-    else if (terminal().outputIsTerminal) std::cout << AnsiClearScreen;
+    if (!clearShownAsRule() && terminal().outputIsTerminal) std::cout << AnsiClearScreen;
     std::cout.flush();
 }
 

@@ -17,6 +17,7 @@
 #include "console/io/console_streams.h"
 #include "console/io/display_options.h"
 #include "console/layout/ansi.h"
+#include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
 
 // clang-format off
@@ -137,7 +138,7 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    std::cout << (displayOptions().plain ? PlainScreenBreak : AnsiClearScreen);
+    if (!clearShownAsRule()) std::cout << AnsiClearScreen;
     std::cout.flush();
 }
 

@@ -6,11 +6,12 @@
 #include "console/io/console_steps.h"
 #include "console/io/console_streams.h"
 #include "console/io/display_options.h"
+#include "console/io/plain_marks.h"
 #include "console/io/transcript.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/utf8.h"
-#include "console/sound/sound_file.h"
 #include "console/layout/visible_text.h"
+#include "console/sound/sound_file.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -275,9 +276,9 @@ void setTextColour(TextColour colour) {
 }
 
 void clearScreen() {
-    if (displayOptions().plain) std::cout << PlainScreenBreak;
+    const bool shownAsRule = clearShownAsRule();
     std::cout.flush();
-    if (displayOptions().plain) return;
+    if (shownAsRule) return;
     // Redirected to a file or pipe, cls would write a form feed into the
     // game's output; only a console screen is cleared.
     if (!outputIsConsole) return;

@@ -1,0 +1,47 @@
+// Printing a passage: its text and colours as written, the hero's name, and
+// what only text without colours shows told to the output's plain marks
+// (console/io/plain_marks.h), which set speech in quotation marks there.
+#include "console/io/plain_marks.h"
+#include "console/io/print.h"
+#include "story/script.h"
+#include "story/script_steps.h"
+#include "story/visible_name.h"
+
+namespace {
+
+StorySignal markSignal(const std::string& mark) {
+    if (mark == "‚") return StorySignal::InnerQuoteOpens;
+    if (mark == "‘") return StorySignal::InnerQuoteCloses;
+    return StorySignal::NewQuotation;
+}
+
+}  // namespace
+
+void tell(PassageId passage) {
+    storySignal(StorySignal::PassageBegins);
+    for (const Step& step : passagesOf(passage.file).at(passage.passage)) {
+        switch (step.kind) {
+            case Step::Kind::Mark:
+                storySignal(markSignal(step.text));
+                break;
+            case Step::Kind::Colour:
+                colour(step.colour);
+                break;
+            case Step::Kind::Name:
+                storySignal(StorySignal::NameBegins);
+                sayName();
+                storySignal(StorySignal::NameEnds);
+                break;
+            case Step::Kind::Text: {
+                // Every line end flushes, as a line printed with its end does.
+                std::string_view text = step.text;
+                for (std::size_t end; (end = text.find('\n')) != std::string_view::npos; text.remove_prefix(end + 1)) {
+                    sayLine(text.substr(0, end));
+                }
+                say(text);
+                break;
+            }
+        }
+    }
+    storySignal(StorySignal::PassageEnds);
+}

@@ -1,0 +1,23 @@
+// How the parser hands a passage to the renderer: the steps it is printed
+// in. Shared by script_parser.cpp and script_render.cpp only.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+
+// One step of a passage: text to print, a colour from here on, the name, or
+// a quotation mark of the markup ({‚} {‘} {„}), which only text without
+// colours shows.
+struct Step {
+    enum class Kind { Text, Colour, Name, Mark } kind;
+    std::string text;
+    TextColour colour = TextColour::Normal;
+};
+
+using Steps = std::vector<Step>;
+
+// Every story file's passages, read once at their first use.
+const std::vector<Steps>& passagesOf(std::uint16_t file);
