@@ -1,21 +1,11 @@
 #include "frontend/command_line.h"
 
 #include "console/layout/visible_text.h"
+#include "console/sound/sound_player.h"
 
-// Where the sounds are looked for (console/sound_file.h): the working folder
-// first, then the folder of an installed game's sounds, where this build has
-// one.
-#if defined(HULGOR_SILENT)
-#define HULGOR_SOUND_FOLDERS "Klänge spielt diese Ausgabe des Spiels nicht ab.\n"
-#elif defined(_WIN32)
-#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es zuerst dort, dann im Ordner von hulgor.exe.\n"
-#elif defined(HULGOR_DATA_DIR)
-#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es zuerst dort, dann in " HULGOR_DATA_DIR ".\n"
-#else
-#define HULGOR_SOUND_FOLDERS "Seine Klänge (.wav) sucht es im selben Ordner.\n"
-#endif
+namespace {
 
-const std::string_view HelpText =
+const std::string_view HelpOptions =
     "Hulgor – der Barbar: ein Textabenteuer auf Deutsch für die Konsole.\n"
     "\n"
     "Aufruf: hulgor [OPTIONEN]\n"
@@ -35,8 +25,21 @@ const std::string_view HelpText =
     "Das Spiel schreibt in den Ordner, in dem es gestartet wird:\n"
     "  savegame.txt    der Spielstand\n"
     "  name.txt        der Name deines Helden\n"
-    "  permadeath.txt  ob Permadeath eingeschaltet ist\n"
-    HULGOR_SOUND_FOLDERS;
+    "  permadeath.txt  ob Permadeath eingeschaltet ist\n";
+
+}  // namespace
+
+std::string helpText() {
+    // Where the sounds are looked for: the working folder first, then the
+    // folder this build names, if any.
+    const SoundSearch search = soundSearch();
+    std::string folders;
+    if (!search.plays) folders = "Klänge spielt diese Ausgabe des Spiels nicht ab.\n";
+    else if (search.besideProgram) folders = "Seine Klänge (.wav) sucht es zuerst dort, dann im Ordner von hulgor.exe.\n";
+    else if (!search.installed.empty()) folders = "Seine Klänge (.wav) sucht es zuerst dort, dann in " + search.installed + ".\n";
+    else folders = "Seine Klänge (.wav) sucht es im selben Ordner.\n";
+    return std::string(HelpOptions) + folders;
+}
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour) {
     CommandLine line;

@@ -19,4 +19,4 @@ struct CommandLine {
 CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour);
 
 // What --help prints.
-extern const std::string_view HelpText;
+std::string helpText();

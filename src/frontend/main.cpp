@@ -3,8 +3,7 @@
 #include <iostream>
 #include <vector>
 
-#include "console/io/plain_marks.h"
-#include "console/io/transcript.h"
+#include "console/io/console_streams.h"
 #include "console/layout/visible_text.h"
 #include "frontend/command_line.h"
 #include "frontend/entry_point.h"
@@ -33,7 +32,7 @@ int main(int argc, char** argv) {
         std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
         CommandLine line = parseCommandLine(arguments, std::getenv("TERM"), std::getenv("NO_COLOR"));
         switch (line.action) {
-            case CommandLine::Action::Help: std::cout << HelpText; return 0;
+            case CommandLine::Action::Help: std::cout << helpText(); return 0;
             case CommandLine::Action::Version: std::cout << "Version: " << GameVersion << '\n'; return 0;
             case CommandLine::Action::Refuse: std::cerr << line.refusal; return 2;
             case CommandLine::Action::Play: break;
@@ -45,16 +44,12 @@ int main(int argc, char** argv) {
         shown.colours = shown.colours && line.display.colours;
         shown.fast = shown.fast || line.display.fast;
         shown.sound = shown.sound && line.display.sound;
-        if (!line.transcript.empty()) {
-            const AppendFile::Opened opened =
-                startTranscript(line.transcript, {SaveFileName, NameFileName, PermadeathFileName});
-            if (opened != AppendFile::Opened::Yes) {
-                std::cerr << transcriptRefusal(opened, line.transcript);
-                return 2;
-            }
+        const AppendFile::Opened opened =
+            installSharedFilters(line.transcript, {SaveFileName, NameFileName, PermadeathFileName});
+        if (opened != AppendFile::Opened::Yes) {
+            std::cerr << transcriptRefusal(opened, line.transcript);
+            return 2;
         }
-        // In front of the transcript, which keeps the marks as shown.
-        installPlainMarks(std::cout);
         return runEntryPoint();
     } catch (const std::exception& error) {
         std::cerr << "Fehler: " << error.what() << '\n';

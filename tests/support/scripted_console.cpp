@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "console/io/console_messages.h"
 #include "console/io/plain_marks.h"
+#include "console/sound/sound_player.h"
 
 namespace scripted {
 namespace {
@@ -138,6 +139,8 @@ void waitForKey() {
     event("key");
     if (current.onKeyWait) current.onKeyWait();
 }
+
+SoundSearch soundSearch() { return {}; }
 
 void playSound(const std::string& fileName) {
     event("sound " + fileName);

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "console/io/plain_marks.h"
+#include "console/io/transcript.h"
 #include "console/layout/line_wrap.h"
 
 OutputLayout installConsoleStreams(const PlatformStreams& platform) {
@@ -20,4 +22,14 @@ OutputLayout installConsoleStreams(const PlatformStreams& platform) {
 void stackStreamFilters(const StreamFilter& output, const StreamFilter& input) {
     if (output) std::cout.rdbuf(output(std::cout.rdbuf()));
     if (input) std::cin.rdbuf(input(std::cin.rdbuf()));
+}
+
+AppendFile::Opened installSharedFilters(const std::string& transcriptFile,
+                                        std::initializer_list<const char*> keptFiles) {
+    if (!transcriptFile.empty()) {
+        const AppendFile::Opened opened = startTranscript(transcriptFile, keptFiles);
+        if (opened != AppendFile::Opened::Yes) return opened;
+    }
+    installPlainMarks(std::cout);
+    return AppendFile::Opened::Yes;
 }

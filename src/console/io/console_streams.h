@@ -5,7 +5,11 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <streambuf>
+#include <string>
+
+#include "console/append_file.h"
 
 #include "console/platform_streams.h"
 
@@ -29,3 +33,11 @@ using StreamFilter = std::function<std::streambuf*(std::streambuf* next)>;
 // standard input (an empty one leaves that stream alone). The filters live
 // until the process ends, so the streams can be flushed at exit.
 void stackStreamFilters(const StreamFilter& output, const StreamFilter& input);
+
+// The filters every console shares above the platform's, installed once by
+// the game before it prints: the transcript into `transcriptFile` (none when
+// empty; never into one of `keptFiles`), then, in front of it, the marks of
+// text shown without colours, so the transcript keeps them as shown. When
+// the transcript is refused nothing is installed, and the answer says why.
+AppendFile::Opened installSharedFilters(const std::string& transcriptFile,
+                                        std::initializer_list<const char*> keptFiles);

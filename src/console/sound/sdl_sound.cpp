@@ -118,6 +118,8 @@ const std::filesystem::path InstalledSounds = HULGOR_DATA_DIR;
 const std::filesystem::path InstalledSounds;
 #endif
 
+SoundSearch soundSearch() { return {.installed = InstalledSounds.string()}; }
+
 void playSound(const std::string& fileName) {
     if (!displayOptions().sound) return;  // nothing loaded, nothing opened
     std::cout.flush();

@@ -19,6 +19,7 @@
 #include "console/layout/ansi.h"
 #include "console/io/plain_marks.h"
 #include "console/layout/line_wrap.h"
+#include "console/sound/sound_player.h"
 
 // clang-format off
 EM_JS(void, webWrite, (const char* bytes, int length), {
@@ -154,6 +155,9 @@ void pauseMs(std::int64_t milliseconds) {
         emscripten_sleep(static_cast<unsigned>(length.count()));
     });
 }
+
+// The page brings its sounds along.
+SoundSearch soundSearch() { return {}; }
 
 void playSound(const std::string& fileName) {
     if (displayOptions().sound) webPlaySound(fileName.c_str());

@@ -12,6 +12,7 @@
 #include "console/layout/utf8.h"
 #include "console/layout/visible_text.h"
 #include "console/sound/sound_file.h"
+#include "console/sound/sound_player.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -342,6 +343,8 @@ static std::filesystem::path exeFolder() {
     path.resize(length);
     return length == 0 ? std::filesystem::path() : std::filesystem::path(path).parent_path();
 }
+
+SoundSearch soundSearch() { return {.besideProgram = true}; }
 
 void playSound(const std::string& fileName) {
     if (!displayOptions().sound) return;
