@@ -8,10 +8,7 @@
 #include <string>
 #include <string_view>
 
-// Story (story/script.cpp): reads a story file as the game does and reports
-// its passages and markup mistakes (ReadStory, in story/script.h).
 struct ReadStory;
-ReadStory readStory(std::string_view text);
 
 namespace testSeam {
 
@@ -20,8 +17,9 @@ namespace testSeam {
 // gives "" when none is.
 std::string soundNowPlaying();
 
-// Story: see above.
-using ::readStory;
+// Story (story/script_parser.cpp): reads a story file as the game does and
+// reports its passages and markup mistakes (ReadStory, in story/script.h).
+ReadStory readStory(std::string_view text);
 
 // Front end (frontend/menu_loop.cpp).
 // The game as if a new game from the entry-point menu had reached `story`,

@@ -77,7 +77,7 @@ void runIntro() {
     lineEnds(static_cast<int>(topMargin(11, Disclaimer)));
     setFontHeight(28);
     for (const SplashLine& line : Disclaimer) {
-        if (line.colourBefore) colour(*line.colourBefore);
+        if (line.colourBefore) setColourInForce(*line.colourBefore);
         if (line.text.empty()) lineEnds(1);
         else indentedLine(line.spaces, line.text);
     }

@@ -18,17 +18,17 @@ void printTitleLines() {
 }
 
 void printOptions() {
-    colour(TextColour::Green);
+    setColourInForce(TextColour::Green);
     sayLine("1. Neues Spiel");
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     sayLine("2. Spiel laden");
     sayLine("3. Version");
     sayLine("4. Erfolge");
     sayLine("5. Credits");
     say(game.permadeath != 0 ? "6. Permadeath: an\n" : "6. Permadeath: aus\n");
-    colour(TextColour::Red);
+    setColourInForce(TextColour::Red);
     sayLine("10. Spiel beenden");
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
 }
 
 void showVersion() {
@@ -73,9 +73,9 @@ void togglePermadeath() {
 void printMenuBox() {
     game.menuChoice = 0;
     setFontHeight(75);
-    colour(TextColour::Yellow);
+    setColourInForce(TextColour::Yellow);
     printTitleLines();
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     setFontHeight(28);
     lineEnds(1);
     printOptions();
@@ -84,10 +84,10 @@ void printMenuBox() {
 void drawMainMenuScreen() {
     clearScreen();
     setFontHeight(55);
-    colour(TextColour::Yellow);
+    setColourInForce(TextColour::Yellow);
     printTitleLines();
     setFontHeight(28);
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     lineEnds(1);
     printOptions();
 }

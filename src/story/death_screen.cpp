@@ -5,7 +5,7 @@
 #include "story/scene.h"
 
 void DeathScreen(const Death& death) {
-    colour(TextColour::Red);
+    setColourInForce(TextColour::Red);
     lineEnds(death.blankLinesBefore);
     if (death.leadSound == LeadSound::Gore) {
         playSound("gore.wav");
@@ -14,7 +14,7 @@ void DeathScreen(const Death& death) {
     playSound("death.wav");
     sayLine("DU BIST TOT.");
     lineEnds(2);
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     if (game.permadeath == 1) {
         deleteSave();
         game.checkpoint = Checkpoint::Empty;

@@ -44,18 +44,18 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
 }
 
 void PageBreak(std::string_view prompt, PageBreakLayout layout) {
-    colour(TextColour::Red);
+    setColourInForce(TextColour::Red);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     sayLine(prompt);
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     waitForKey();
 }
 
 void StatusBanner(Standing standing, std::string_view text) {
-    colour(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
+    setColourInForce(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
     sayLine(text);
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
 }
 
 void HintLine() {
@@ -66,9 +66,9 @@ void HintLine() {
     }
     // Printed in the normal colour that the line before it leaves in force.
     say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
-    colour(TextColour::Golden);
+    setColourInForce(TextColour::Golden);
     say("goldener ");
-    colour(TextColour::Normal);
+    setColourInForce(TextColour::Normal);
     say("Farbe angezeigt)");
     lineEnds(3);
 }

@@ -7,6 +7,7 @@
 
 #include "story/script.h"
 #include "story/script_steps.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ const std::vector<Steps>& passagesOf(std::uint16_t file) {
     return passages[file];
 }
 
-ReadStory readStory(std::string_view text) {
+ReadStory testSeam::readStory(std::string_view text) {
     std::vector<Steps> steps;
     return read(text, &steps);
 }

@@ -25,7 +25,7 @@ void tell(PassageId passage) {
                 storySignal(markSignal(step.text));
                 break;
             case Step::Kind::Colour:
-                colour(step.colour);
+                setColourInForce(step.colour);
                 break;
             case Step::Kind::Name:
                 storySignal(StorySignal::NameBegins);

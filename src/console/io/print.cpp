@@ -9,7 +9,7 @@ TextColour inForce = TextColour::Normal;
 char lastSaid = '\n';
 }
 
-void colour(TextColour textColour) {
+void setColourInForce(TextColour textColour) {
     inForce = textColour;
     passColour(textColour);
 }

@@ -7,10 +7,10 @@
 #include "console/console.h"
 
 // `say` prints text in the colour in force, `sayLine` adds a line end (which
-// flushes), `lineEnds` prints empty line ends, `colour` sets the colour from
-// here on.
-void colour(TextColour textColour);
-// The colour last set through `colour`.
+// flushes), `lineEnds` prints empty line ends. `setColourInForce` sets the
+// colour from here on through the console's setTextColour and records it,
+// so that `colourInForce` can tell it; the game sets colours only this way.
+void setColourInForce(TextColour textColour);
 TextColour colourInForce();
 void say(std::string_view text);
 void sayLine(std::string_view text);

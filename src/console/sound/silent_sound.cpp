@@ -14,6 +14,6 @@ void playSound(const std::string&) {
     std::cerr << SoundFailedMessage;
 }
 
-SoundSearch soundSearch() { return {.plays = false}; }
+SoundSearch soundSearch() { return {.plays = false, .besideProgram = false, .installed = {}}; }
 
 void stopSoundAtExit() {}

@@ -344,7 +344,7 @@ static std::filesystem::path exeFolder() {
     return length == 0 ? std::filesystem::path() : std::filesystem::path(path).parent_path();
 }
 
-SoundSearch soundSearch() { return {.besideProgram = true}; }
+SoundSearch soundSearch() { return {.plays = true, .besideProgram = true, .installed = {}}; }
 
 void playSound(const std::string& fileName) {
     if (!displayOptions().sound) return;
