@@ -31,20 +31,6 @@ void discardRestOfWord(std::istream& in) {
     while (wordGoesOn(in)) in.rdbuf()->sbumpc();
 }
 
-// Removes a UTF-8 sequence that the bound cut short at the end of `word`:
-// its lead byte announces more bytes than follow it.
-void dropCutCharacter(std::string& word) {
-    for (std::size_t back = 1; back <= 4 && back <= word.size(); ++back) {
-        const auto byte = static_cast<unsigned char>(word[word.size() - back]);
-        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        const std::size_t start = word.size() - back;
-        if (decodeUtf8(std::string_view(word).substr(start)).status == Utf8Decoded::Status::Incomplete) {
-            word.erase(start);
-        }
-        return;
-    }
-}
-
 // Hands the keyboard to standard input for the duration of one read.
 struct LineInput {
     LineInput() { beginLineInput(); }
@@ -86,7 +72,7 @@ void readWord(std::string& word, std::size_t maxBytes) {
         std::cout.flush();
         ok = static_cast<bool>(std::cin >> std::setw(static_cast<int>(maxBytes)) >> word);
         if (ok && word.size() == maxBytes && wordGoesOn(std::cin)) {
-            dropCutCharacter(word);
+            word.erase(lengthWithoutCutOffEnd(word));  // a character the bound cut short
             discardRestOfWord(std::cin);
         }
     }

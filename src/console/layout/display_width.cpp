@@ -1,4 +1,5 @@
 #include "console/layout/display_width.h"
+#include "console/layout/utf8.h"
 
 #include <algorithm>
 #include <iterator>
@@ -191,10 +192,10 @@ std::size_t displayWidth(char32_t codePoint) {
 TextPiece textPieceAt(std::string_view utf8, std::size_t at) {
     unsigned char lead = byteAt(utf8, at);
     if (lead == 0x1B) return {escapeLength(utf8, at), 0, false};
-    if (lead < 0x20 || lead == 0x7F || (lead & 0xC0) == 0x80) return {1, 0, false};
+    if (lead < 0x20 || lead == 0x7F || isUtf8Continuation(lead)) return {1, 0, false};
     if (lead < 0x80) return {1, 1, true};
     std::size_t length = 1;
-    while (at + length < utf8.size() && length < 4 && (byteAt(utf8, at + length) & 0xC0) == 0x80) ++length;
+    while (at + length < utf8.size() && length < 4 && isUtf8Continuation(byteAt(utf8, at + length))) ++length;
     return {length, sequenceColumns(utf8.substr(at, length)), true};
 }
 

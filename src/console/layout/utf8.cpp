@@ -39,3 +39,16 @@ std::optional<char32_t> codePointOf(std::string_view sequence) {
     if (decoded.status != Utf8Decoded::Status::Valid || decoded.length != sequence.size()) return std::nullopt;
     return decoded.codePoint;
 }
+
+std::size_t lastLeadByte(std::string_view bytes) {
+    for (std::size_t back = 1; back <= 4 && back <= bytes.size(); ++back) {
+        if (!isUtf8Continuation(static_cast<unsigned char>(bytes[bytes.size() - back]))) return bytes.size() - back;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t lengthWithoutCutOffEnd(std::string_view bytes) {
+    const std::size_t start = lastLeadByte(bytes);
+    if (start == std::string_view::npos) return bytes.size();
+    return decodeUtf8(bytes.substr(start)).status == Utf8Decoded::Status::Incomplete ? start : bytes.size();
+}

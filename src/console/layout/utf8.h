@@ -25,6 +25,17 @@ struct Utf8Decoded {
 // other byte stands alone.
 Utf8Decoded decodeUtf8(std::string_view bytes);
 
+// Whether `byte` continues a UTF-8 sequence (10xxxxxx) rather than begins one.
+constexpr bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Where the last character of `bytes` begins: its lead byte, found within
+// the last four bytes; npos when those are all continuation bytes.
+std::size_t lastLeadByte(std::string_view bytes);
+
+// The length of `bytes` without a character cut off at its end (a lead byte
+// announcing more bytes than follow it), so that the rest can wait for them.
+std::size_t lengthWithoutCutOffEnd(std::string_view bytes);
+
 // The code point of `sequence` when it is exactly one well-formed UTF-8
 // character; else nothing.
 std::optional<char32_t> codePointOf(std::string_view sequence);

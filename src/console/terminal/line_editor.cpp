@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "console/layout/display_width.h"
+#include "console/layout/utf8.h"
 #include "console/layout/visible_text.h"
 
 namespace {
@@ -19,11 +20,8 @@ std::string shownAs(std::string_view character) {
 
 // The last character of `line`: a whole UTF-8 sequence, or one stray byte.
 std::size_t lastCharacterLength(std::string_view line) {
-    for (std::size_t length = 1; length <= 4 && length <= line.size(); ++length) {
-        std::string_view tail = line.substr(line.size() - length);
-        if ((static_cast<unsigned char>(tail[0]) & 0xC0) != 0x80) return codePointOf(tail) ? length : 1;
-    }
-    return 1;
+    const std::size_t start = lastLeadByte(line);
+    return start != std::string_view::npos && codePointOf(line.substr(start)) ? line.size() - start : 1;
 }
 
 // The last character of `line` as the player sees it: a base character with

@@ -34,17 +34,6 @@
 static_assert(sizeof(CONSOLE_FONT_INFOEX) == 84, "unexpected CONSOLE_FONT_INFOEX layout");
 
 namespace {
-// The length of `bytes` without a UTF-8 character cut off at its end.
-std::size_t wholeUtf8Length(std::string_view bytes) {
-    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
-        auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
-        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        const bool cutOff = decodeUtf8(bytes.substr(bytes.size() - back)).status == Utf8Decoded::Status::Incomplete;
-        return cutOff ? bytes.size() - back : bytes.size();
-    }
-    return bytes.size();
-}
-
 // Standard output or error on a console window: the C runtime would hand the
 // console UTF-8 byte by byte, which garbles every umlaut, so the text goes
 // through WriteConsoleW as UTF-16. A character cut off at the end of a
@@ -62,7 +51,7 @@ protected:
     }
     std::streamsize xsputn(const char* bytes, std::streamsize count) override {
         cutOff_.append(bytes, static_cast<std::size_t>(count));
-        std::size_t whole = wholeUtf8Length(cutOff_);
+        std::size_t whole = lengthWithoutCutOffEnd(cutOff_);
         const int length = static_cast<int>(whole);
         const int units = MultiByteToWideChar(CP_UTF8, 0, cutOff_.data(), length, nullptr, 0);
         std::wstring wide(static_cast<std::size_t>(units), L'\0');
