@@ -14,7 +14,7 @@
 #include "console/terminal/line_editor.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pager.h"
-#include "console/layout/pause.h"
+#include "console/io/pause.h"
 #include "console/layout/utf8.h"
 #include "console/terminal/terminal_keys.h"
 

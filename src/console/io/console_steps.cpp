@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "console/io/display_options.h"
-#include "console/layout/pause.h"
+#include "console/io/pause.h"
 
 void pauseOnSteadyClock(std::int64_t milliseconds, const std::function<void(std::chrono::milliseconds)>& sleep) {
     std::cout.flush();

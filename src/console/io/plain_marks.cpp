@@ -103,7 +103,7 @@ private:
     void text(std::string_view text) {
         if (tagComma_) {
             std::string_view rest = text.substr(std::min(text.size(), text.find_first_not_of(' ')));
-            if (startsLowerCase(rest)) out_[tagComma_->first].text.insert(tagComma_->second, ",");
+            if (startsLowerCase(rest)) out_[tagComma_->first].text.insert(tagComma_->second, 1, ',');
             tagComma_.reset();
         }
         while (!text.empty()) {
