@@ -8,6 +8,7 @@
 #include "state/game_state.h"
 #include "state/save_file.h"
 #include "story/chapters.h"
+#include "story/scene.h"
 #include "support/invariants.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"

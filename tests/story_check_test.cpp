@@ -13,21 +13,23 @@
 
 TEST(StoryText, EveryPassageIsWellFormedAndTold) {
     namespace fs = std::filesystem;
-    const fs::path story = fs::path(HULGOR_SOURCE_DIR) / "src" / "story";
+    const fs::path sources = fs::path(HULGOR_SOURCE_DIR) / "src";
     ASSERT_FALSE(storyFiles.empty());
     for (const StoryFile& file : storyFiles) {
         const std::string where = "src/story/text/" + std::string(file.name) + ":";
         ReadStory read = testSeam::readStory(file.text);
         for (const std::string& mistake : read.mistakes) ADD_FAILURE() << where << mistake;
 
-        // The scene code of the chapter calls its passages text::name.
+        // The code names each passage: passages::file::name, or text::name
+        // where text stands for passages::file.
         const std::string chapter = fs::path(file.name).stem();
         std::set<std::string> told;
-        for (const auto& source : fs::directory_iterator(story)) {
-            if (source.path().extension() != ".cpp") continue;
+        for (const auto& source : fs::recursive_directory_iterator(sources)) {
+            if (source.path().extension() != ".cpp" && source.path().extension() != ".h") continue;
             std::string code = fileBytes(source.path());
-            if (code.find("namespace text = passages::" + chapter + ";") == std::string::npos) continue;
-            const std::regex use(R"(\btext::(\w+))");
+            const bool aliased = code.find("namespace text = passages::" + chapter + ";") != std::string::npos;
+            const std::regex use(aliased ? R"(\b(?:text|passages::)" + chapter + R"()::(\w+))"
+                                         : R"(\bpassages::)" + chapter + R"(::(\w+))");
             for (std::sregex_iterator at(code.begin(), code.end(), use), end; at != end; ++at) told.insert((*at)[1]);
         }
         for (const auto& passage : read.passages) {

@@ -2,43 +2,20 @@
 
 #include "console/layout/visible_text.h"
 #include "console/sound/sound_player.h"
+#include "story/passages.h"
 
-namespace {
-
-const std::string_view HelpOptions =
-    "Hulgor – der Barbar: ein Textabenteuer auf Deutsch für die Konsole.\n"
-    "\n"
-    "Aufruf: hulgor [OPTIONEN]\n"
-    "\n"
-    "  --plain             schlichter Text, etwa für Screenreader: keine Farben,\n"
-    "                      kein Löschen des Bildschirms, wörtliche Rede in „…“,\n"
-    "                      weiterführende Antworten in Worten markiert\n"
-    "                      (ebenso mit TERM=dumb; NO_COLOR schaltet die Farben ab\n"
-    "                      und markiert Rede und Antworten ebenso)\n"
-    "  --transcript DATEI  eine Mitschrift an DATEI anhängen: alles, was das Spiel\n"
-    "                      zeigt und du eingibst, ohne Steuerzeichen\n"
-    "  --fast              Pausen und Ladeanimation ohne Warten\n"
-    "  --no-sound          keine Klänge abspielen und keine Fehler dazu melden\n"
-    "  --help              diese Hilfe\n"
-    "  --version           die Version\n"
-    "\n"
-    "Das Spiel schreibt in den Ordner, in dem es gestartet wird:\n"
-    "  savegame.txt    der Spielstand\n"
-    "  name.txt        der Name deines Helden\n"
-    "  permadeath.txt  ob Permadeath eingeschaltet ist\n";
-
-}  // namespace
+namespace text = passages::messages;
 
 std::string helpText() {
     // Where the sounds are looked for: the working folder first, then the
     // folder this build names, if any.
     const SoundSearch search = soundSearch();
     std::string folders;
-    if (!search.plays) folders = "Klänge spielt diese Ausgabe des Spiels nicht ab.\n";
-    else if (search.besideProgram) folders = "Seine Klänge (.wav) sucht es zuerst dort, dann im Ordner von hulgor.exe.\n";
-    else if (!search.installed.empty()) folders = "Seine Klänge (.wav) sucht es zuerst dort, dann in " + search.installed + ".\n";
-    else folders = "Seine Klänge (.wav) sucht es im selben Ordner.\n";
-    return std::string(HelpOptions) + folders;
+    if (!search.plays) folders = textOf(text::help_no_sounds);
+    else if (search.besideProgram) folders = textOf(text::help_sounds_beside_program);
+    else if (!search.installed.empty()) folders = textOf(text::help_sounds_installed, {{"folder", search.installed}});
+    else folders = textOf(text::help_sounds_here);
+    return std::string(textOf(text::help)) + folders;
 }
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour) {
@@ -47,7 +24,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
     line.display.colours = noColour == nullptr || *noColour == '\0';
     auto refuse = [&line](const std::string& why) {
         line.action = CommandLine::Action::Refuse;
-        line.refusal = "hulgor: " + why + "\nMit --help siehst du alle Optionen.\n";
+        line.refusal = textOf(text::refusal, {{"why", why}});
         return line;
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -65,10 +42,10 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
         } else if (argument == "--transcript" || argument.starts_with("--transcript=")) {
             std::string_view file = argument.substr(std::min(argument.size(), std::size_t{13}));
             if (argument == "--transcript") file = i + 1 < arguments.size() ? arguments[++i] : "";
-            if (file.empty()) return refuse("--transcript braucht einen Dateinamen.");
+            if (file.empty()) return refuse(std::string(textOf(text::transcript_needs_file)));
             line.transcript = file;
         } else {
-            return refuse("unbekannte Option „" + visibleText(argument) + "“.");
+            return refuse(textOf(text::unknown_option, {{"argument", visibleText(argument)}}));
         }
     }
     return line;

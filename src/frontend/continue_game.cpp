@@ -9,6 +9,7 @@
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "story/chapters.h"
+#include "story/passages.h"
 
 namespace {
 int emptySaveTest() { return static_cast<int>(checkpoints.size()) + 1; }
@@ -24,7 +25,7 @@ Next continueTests(MenuCopy copy, int fromTest) {
                 return playChapters(place.chapter, copy, static_cast<std::uint8_t>(test));
             }
         } else if (game.checkpoint == Checkpoint::Empty) {
-            sayLine("Kein Speicherstand vorhanden");
+            sayLine(textOf(passages::messages::no_save_yet));
             game.menuChoice = 0;
             return openNestedMenu({ResumePoint::Kind::ContinueTests, copy, afterLastTest()});
         }
@@ -34,7 +35,7 @@ Next continueTests(MenuCopy copy, int fromTest) {
 }
 
 Next continueFromCheckpoint(MenuCopy copy) {
-    say("\nSpiel wird geladen...\n");
+    say(textOf(passages::messages::loading_game));
     if (!loadGame()) showMissingSaveScreen();
     loadPlayerName();
     return continueTests(copy, 1);

@@ -13,38 +13,49 @@
 #include "frontend/menu_loop.h"
 #include "state/leftover_files.h"
 #include "state/player_files.h"
+#include "story/passages.h"
 #include "story/scene.h"
 
 namespace {
+namespace text = passages::frame;
+
 // The splash centres its lines with fixed runs of leading spaces.
-void indentedLine(int spaces, std::string_view text) {
+void indentedLine(int spaces, PassageId line) {
     say(std::string(static_cast<std::size_t>(spaces), ' '));
-    sayLine(text);
+    sayText(line);
 }
 
-// A line of the disclaimer screen: an empty text is an empty line; a colour
-// is set before the line where one is given.
+// A line of the splash as it takes rows: its spaces and text, without the
+// line end.
+std::string splashRow(int spaces, std::optional<PassageId> line) {
+    std::string row(static_cast<std::size_t>(spaces), ' ');
+    if (line) row += textOf(*line);
+    if (row.ends_with('\n')) row.pop_back();
+    return row;
+}
+
+// A line of the disclaimer screen: no text is an empty line; a colour is
+// set before the line where one is given.
 struct SplashLine {
     int spaces;
-    std::string_view text;
+    std::optional<PassageId> text;
     std::optional<TextColour> colourBefore;
 };
 
 constexpr std::array<SplashLine, 13> Disclaimer{{
-    {28, "Dieses Spiel ist äußerst progressiv und enthält weibliche sowie queere Charaktere.", {}},
-    {25, "Spieler, denen solche Themen Angst machen, sollten es nur gemeinsam mit ihren Eltern spielen.", {}},
-    {30, "Besser noch: Sie sollten sich Hilfe suchen und aufhören, Gegner solcher Themen zu sein.", {}},
-    {0, "", {}},
-    {31, "Alle Charaktere sind frei erfunden. Ähnlichkeiten mit realen Personen sind rein zufällig.", {}},
-    {18, "Warnung: Dieses Programm enthält sehr viele böse Wörter und sollte wegen seines grauenvollen "
-         "Inhalts von niemandem konsumiert werden.", {}},
-    {0, "", {}},
-    {0, "", {}},
-    {0, "", {}},
-    {39, "Dieses Spiel speichert automatisch in bestimmten Abständen.", TextColour::Red},
-    {0, "", {}},
-    {0, "", {}},
-    {53, "Drücke eine beliebige Taste...", TextColour::Normal},
+    {28, text::disclaimer_progressive, {}},
+    {25, text::disclaimer_fear, {}},
+    {30, text::disclaimer_help, {}},
+    {0, {}, {}},
+    {31, text::disclaimer_fiction, {}},
+    {18, text::disclaimer_warning, {}},
+    {0, {}, {}},
+    {0, {}, {}},
+    {0, {}, {}},
+    {39, text::disclaimer_autosave, TextColour::Red},
+    {0, {}, {}},
+    {0, {}, {}},
+    {53, text::disclaimer_key, TextColour::Normal},
 }};
 
 // The empty lines that set a screen's text down from the top: `wanted`, or
@@ -55,8 +66,7 @@ std::size_t topMargin(std::size_t wanted, std::span<const SplashLine> below) {
     if (window.rows == 0) return wanted;
     std::size_t rows = 1;  // the cursor's row after the last line
     for (const SplashLine& line : below) {
-        rows += rowsTaken(std::string(static_cast<std::size_t>(line.spaces), ' ') + std::string(line.text),
-                          window.columns);
+        rows += rowsTaken(splashRow(line.spaces, line.text), window.columns);
     }
     return rows >= window.rows ? 0 : std::min(wanted, window.rows - rows);
 }
@@ -65,12 +75,12 @@ std::size_t topMargin(std::size_t wanted, std::span<const SplashLine> below) {
 void runIntro() {
     playSound("intro.wav");
     lineEnds(8);
-    indentedLine(29, "Ein Spiel von Tamlowen...");
+    indentedLine(29, text::made_by);
     pauseMs(3000);
     clearScreen();
 
     lineEnds(8);
-    indentedLine(26, "Hier könnte Ihr Logo stehen...");
+    indentedLine(26, text::logo);
     pauseMs(3000);
     clearScreen();
 
@@ -78,8 +88,8 @@ void runIntro() {
     setFontHeight(28);
     for (const SplashLine& line : Disclaimer) {
         if (line.colourBefore) setColourInForce(*line.colourBefore);
-        if (line.text.empty()) lineEnds(1);
-        else indentedLine(line.spaces, line.text);
+        if (!line.text) lineEnds(1);
+        else indentedLine(line.spaces, *line.text);
     }
     waitForKey();
     clearScreen();

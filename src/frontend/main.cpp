@@ -10,18 +10,18 @@
 #include "frontend/version.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
+#include "story/passages.h"
 
 namespace {
 
 // The German message for a transcript that does not start, with its line end.
 std::string transcriptRefusal(AppendFile::Opened why, const std::string& file) {
-    const std::string named = "„" + visibleText(file) + "“";
+    namespace text = passages::messages;
+    const std::string named = visibleText(file);
     switch (why) {
-        case AppendFile::Opened::KeptFile:
-            return "hulgor: In " + named + " schreibt das Spiel selbst; die Mitschrift braucht eine andere Datei.\n";
-        case AppendFile::Opened::NotAFile:
-            return "hulgor: Die Mitschrift " + named + " ist weder eine gewöhnliche Datei noch ein Terminal.\n";
-        default: return "hulgor: Die Mitschrift " + named + " lässt sich nicht öffnen.\n";
+        case AppendFile::Opened::KeptFile: return textOf(text::transcript_kept_file, {{"file", named}});
+        case AppendFile::Opened::NotAFile: return textOf(text::transcript_not_a_file, {{"file", named}});
+        default: return textOf(text::transcript_not_opened, {{"file", named}});
     }
 }
 
@@ -29,11 +29,14 @@ std::string transcriptRefusal(AppendFile::Opened why, const std::string& file) {
 
 int main(int argc, char** argv) {
     try {
+        fillConsoleMessages();
         std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
         CommandLine line = parseCommandLine(arguments, std::getenv("TERM"), std::getenv("NO_COLOR"));
         switch (line.action) {
             case CommandLine::Action::Help: std::cout << helpText(); return 0;
-            case CommandLine::Action::Version: std::cout << "Version: " << GameVersion << '\n'; return 0;
+            case CommandLine::Action::Version:
+                std::cout << textOf(passages::messages::version_line, {{"version", GameVersion}});
+                return 0;
             case CommandLine::Action::Refuse: std::cerr << line.refusal; return 2;
             case CommandLine::Action::Play: break;
         }
@@ -52,7 +55,11 @@ int main(int argc, char** argv) {
         }
         return runEntryPoint();
     } catch (const std::exception& error) {
-        std::cerr << "Fehler: " << error.what() << '\n';
+        try {
+            std::cerr << textOf(passages::messages::failure, {{"why", error.what()}});
+        } catch (const std::exception&) {
+            std::cerr << error.what() << '\n';  // the script itself failed
+        }
         return 1;
     }
 }

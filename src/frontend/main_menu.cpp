@@ -7,53 +7,46 @@
 #include "console/io/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
+#include "story/passages.h"
 #include "story/scene.h"
 
 namespace {
 
+namespace text = passages::frame;
+
 void printTitleLines() {
-    sayLine("************************************");
-    sayLine("*        Hulgor - der Barbar       *");
-    sayLine("************************************");
+    sayText(text::title_box);
 }
 
 void printOptions() {
     setColourInForce(TextColour::Green);
-    sayLine("1. Neues Spiel");
+    sayText(text::menu_new_game);
     setColourInForce(TextColour::Normal);
-    sayLine("2. Spiel laden");
-    sayLine("3. Version");
-    sayLine("4. Erfolge");
-    sayLine("5. Credits");
-    say(game.permadeath != 0 ? "6. Permadeath: an\n" : "6. Permadeath: aus\n");
+    sayText(text::menu_load);
+    say(textOf(game.permadeath != 0 ? text::menu_permadeath_on : text::menu_permadeath_off));
     setColourInForce(TextColour::Red);
-    sayLine("10. Spiel beenden");
+    sayText(text::menu_quit);
     setColourInForce(TextColour::Normal);
 }
 
 void showVersion() {
     clearScreen();
-    say("\nVersion: ");
-    say(GameVersion);
-    say("\n");
+    say(textOf(text::version_number, {{"version", GameVersion}}));
     lineEnds(2);
-    sayLine("Dies ist ein SEHR FRÜHER Build des Spiels. Es sind noch nicht alle Inhalte verfügbar.");
-    sayLine("Es kann zu Bugs und Fehlern kommen. Diese gerne an mich melden: tamlowen@example.org");
-    sayLine("Im Rahmen der kommenden Updates wird das Spiel nach und nach erweitert.");
+    sayText(text::version_notes);
     lineEnds(2);
     PageBreak(AnyKeyPrompt);
 }
 
 void showAchievements() {
     clearScreen();
-    sayLine("Erfolge sind in dieser Version noch nicht verfügbar!");
+    sayText(text::achievements);
     PageBreak(AnyKeyPrompt);
 }
 
 void showCredits() {
     clearScreen();
-    sayLine("Programmierung: Tamlowen");
-    sayLine("Story: Tamlowen");
+    sayText(text::credits);
     PageBreak(AnyKeyPrompt);
 }
 
@@ -64,7 +57,7 @@ void togglePermadeath() {
 
 [[noreturn]] void quitGame() {
     clearScreen();
-    say("\nSpiel wird beendet...\n");
+    say(textOf(text::quitting));
     quitProgram();
 }
 
@@ -99,6 +92,6 @@ void runInfoOption(std::int32_t choice) {
         case 5: showCredits(); break;
         case 6: togglePermadeath(); break;
         case 10: quitGame();
-        default: say(InvalidChoiceMessage); break;
+        default: say(textOf(passages::messages::invalid_choice)); break;
     }
 }

@@ -14,6 +14,7 @@
 #include "state/save_file.h"
 #include "story/chapters.h"
 #include "story/death_screen.h"
+#include "story/passages.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ Next entryPointMenuPass() {
     if (game.menuChoice == 1) return entryPointNewGameTail();
     clearScreen();
     printMenuBox();
-    say("\nBitte wähle eine Option, indem du die ZAHL dazu eingibst:");
+    say(textOf(passages::frame::menu_prompt));
     if (!readNumber(game.menuChoice)) return Next::Menu;
     switch (game.menuChoice) {
         case 1:
@@ -97,7 +98,7 @@ Next entryPointMenuPass() {
 Next nestedMenuPass() {
     if (game.menuChoice == 1) return resume(nesting.pop());
     drawMainMenuScreen();
-    if (displayOptions().plain) say(PlainChoicePrompt);
+    if (displayOptions().plain) say(textOf(passages::messages::plain_choice_prompt));
     if (!readNumber(game.menuChoice)) return Next::Menu;
     switch (game.menuChoice) {
         case 1: return nestedNewGame();

@@ -4,6 +4,6 @@
 #include "story/scene.h"
 
 void showMissingSaveScreen() {
-    say("\nKein Spielstand gefunden.\n");
+    say(textOf(passages::messages::no_save_found));
     PageBreak(AnyKeyPrompt);
 }

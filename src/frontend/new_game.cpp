@@ -8,21 +8,24 @@
 #include "console/io/input.h"
 #include "state/game_state.h"
 #include "state/player_files.h"
+#include "story/passages.h"
 
 namespace {
 
+namespace text = passages::frame;
+
 struct LoadingFrame {
-    std::string_view caption;
+    PassageId caption;
     std::string_view bar;
     std::int64_t pause;
 };
 
 constexpr std::array<LoadingFrame, 5> loadingFrames{{
-    {"Lade neues Spiel...", "|             ", 3000},
-    {"Es lädt immer noch...", "||||          ", 3000},
-    {"Lade Fragezeichen...", "||||||||      ", 3000},
-    {"Lade Bugs...", "||||||||||    ", 3000},
-    {"Gleich fertig...", "||||||||||||||", 4000},
+    {text::loading_new_game, "|             ", 3000},
+    {text::loading_still, "||||          ", 3000},
+    {text::loading_question_marks, "||||||||      ", 3000},
+    {text::loading_bugs, "||||||||||    ", 3000},
+    {text::loading_almost, "||||||||||||||", 4000},
 }};
 
 constexpr std::string_view LegendaryName = "Hulgor";
@@ -34,7 +37,7 @@ void playLoadingAnimation() {
     clearScreen();
     for (std::size_t i = 0; i < loadingFrames.size(); ++i) {
         const LoadingFrame& frame = loadingFrames[i];
-        sayLine(frame.caption);
+        sayLine(textOf(frame.caption));
         sayLine("--------------");
         sayLine(frame.bar);
         sayLine("--------------");
@@ -46,11 +49,11 @@ void playLoadingAnimation() {
 void askPlayerName() {
     if (game.nameEntryPending == 1) {
         for (;;) {
-            say("Gib deinen Namen ein: ");
+            say(textOf(text::name_prompt));
             readWord(game.playerName, NameLimit);
             if (game.playerName != LegendaryName) break;
             game.nameEntryPending = 1;
-            sayLine("Netter Versuch!");
+            sayText(text::nice_try);
         }
         game.nameEntryPending = 0;
         game.nameGiven = 1;

@@ -3,7 +3,6 @@
 #include <array>
 #include <filesystem>
 
-#include "console/io/print.h"
 #include "console/working_folder.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
@@ -22,13 +21,7 @@ std::string saveFileContent() {
 
 }  // namespace
 
-void saveGame() {
-    if (replaceFileContents(SaveFileName, saveFileContent())) {
-        say("\nSpiel erfolgreich gespeichert.\n");
-    } else {
-        say("\nFehler beim Speichern des Spiels.\n");
-    }
-}
+bool writeSave() { return replaceFileContents(SaveFileName, saveFileContent()); }
 
 void deleteSave() {
     std::error_code error;

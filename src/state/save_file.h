@@ -3,8 +3,9 @@
 
 inline constexpr const char* SaveFileName = "savegame.txt";
 
-// Writes the save file from `game` and prints whether that worked.
-void saveGame();
+// Writes the save file from `game`; false where that failed (saveGame in
+// story/scene.h says which).
+bool writeSave();
 
 // Reads the save file into `game`. Without a readable file it sets the
 // checkpoint "leer" and returns false; it prints nothing either way.

@@ -12,7 +12,7 @@ void DeathScreen(const Death& death) {
         pauseMs(1000);
     }
     playSound("death.wav");
-    sayLine("DU BIST TOT.");
+    sayLine(textOf(passages::messages::you_are_dead));
     lineEnds(2);
     setColourInForce(TextColour::Normal);
     if (game.permadeath == 1) {

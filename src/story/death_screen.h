@@ -1,7 +1,7 @@
 // The shared end of every death in the story.
 #pragma once
 
-#include <string_view>
+#include "story/script.h"
 
 // Thrown by DeathScreen once the player has seen the death screen: it unwinds
 // the dead game's scenes up to the chapter run, which then opens the title
@@ -15,7 +15,7 @@ enum class Sword : bool { Kept, Lost };
 struct Death {
     int blankLinesBefore;        // red line ends before the banner
     LeadSound leadSound;         // gore.wav and a second's pause before death.wav
-    std::string_view keyPrompt;  // the red prompt of the key wait
+    PassageId keyPrompt;         // the red prompt of the key wait
     Sword sword;                 // whether the dead hero's sword is taken from the record
 };
 

@@ -14,7 +14,7 @@ namespace text = passages::journey;
 namespace {
 
 // This chapter's own key prompt, without the comma of AnyKeyPrompt.
-constexpr std::string_view JourneyKeyPrompt = "Drücke eine beliebige Taste um fortzufahren!";
+constexpr PassageId JourneyKeyPrompt = passages::messages::journey_key;
 
 // Every passage ends the same way: the spaced page break, then a fresh screen.
 void endOfPassage() {

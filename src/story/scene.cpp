@@ -5,6 +5,7 @@
 #include "console/io/display_options.h"
 #include "console/io/input.h"
 #include "state/game_state.h"
+#include "state/save_file.h"
 
 void resetHero() {
     game.reservedA = 0;
@@ -13,6 +14,8 @@ void resetHero() {
     game.hasSword = 0;
     game.health = Health::Unhurt;
 }
+
+namespace text = passages::messages;
 
 namespace {
 constexpr std::int32_t QuitNumber = 200;
@@ -31,44 +34,46 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
             return value;
         }
         printBlock();
-        if (displayOptions().plain) say(PlainChoicePrompt);
+        if (displayOptions().plain) say(textOf(text::plain_choice_prompt));
         if (!readNumber(value)) continue;
         if (const Choice* chosen = findChoice(choices, value)) {
             if (chosen->handler) chosen->handler();
         } else if (value == QuitNumber && quitLine == QuitLine::Offered) {
             quitProgram();
         } else {
-            say(InvalidChoiceMessage);
+            say(textOf(text::invalid_choice));
         }
     }
 }
 
-void PageBreak(std::string_view prompt, PageBreakLayout layout) {
+void PageBreak(PassageId prompt, PageBreakLayout layout) {
     setColourInForce(TextColour::Red);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
-    sayLine(prompt);
+    sayLine(textOf(prompt));
     setColourInForce(TextColour::Normal);
     if (layout == PageBreakLayout::Spaced) lineEnds(2);
     waitForKey();
 }
 
-void StatusBanner(Standing standing, std::string_view text) {
+void StatusBanner(Standing standing, PassageId banner) {
     setColourInForce(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
-    sayLine(text);
+    sayLine(textOf(banner));
     setColourInForce(TextColour::Normal);
 }
 
 void HintLine() {
     if (marksInWords()) {
-        sayLine(PlainHintLine);
+        sayLine(textOf(text::plain_hint));
         lineEnds(2);
         return;
     }
     // Printed in the normal colour that the line before it leaves in force.
-    say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
+    say(textOf(text::hint_before));
     setColourInForce(TextColour::Golden);
-    say("goldener ");
+    say(textOf(text::hint_golden));
     setColourInForce(TextColour::Normal);
-    say("Farbe angezeigt)");
+    say(textOf(text::hint_after));
     lineEnds(3);
 }
+
+void saveGame() { say(textOf(writeSave() ? text::saved : text::save_failed)); }

@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "console/io/print.h"
+#include "story/passages.h"
 #include "story/script.h"
 
 // A chapter routine of the story.
@@ -45,7 +46,7 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
 // missing-save notice. Tight: red prompt, line end, normal colour, key.
 // Spaced: two line ends before and after the prompt.
 enum class PageBreakLayout : bool { Tight, Spaced };
-void PageBreak(std::string_view prompt, PageBreakLayout layout = PageBreakLayout::Tight);
+void PageBreak(PassageId prompt, PageBreakLayout layout = PageBreakLayout::Tight);
 
 // The line that explains golden options, with its three line ends. It
 // belongs to the first choice of the story and is shown with every showing
@@ -56,16 +57,20 @@ void HintLine();
 // red for a loss, normal colour again afterwards. Blank lines around it are
 // the scene's own.
 enum class Standing : bool { Gain, Loss };
-void StatusBanner(Standing standing, std::string_view text);
+void StatusBanner(Standing standing, PassageId banner);
 
-inline constexpr std::string_view SwordBanner = "DU HAST EIN SCHWERT ERHALTEN!";
-inline constexpr std::string_view RagnarBetterBanner = "DEINE BEZIEHUNG ZU RAGNAR HAT SICH VERBESSERT.";
-inline constexpr std::string_view RagnarWorseBanner = "DEINE BEZIEHUNG ZU RAGNAR HAT SICH VERSCHLECHTERT.";
-inline constexpr std::string_view BardBetterBanner = "DEINE BEZIEHUNG ZU Bittersport HAT SICH VERBESSERT.";
+// The banners and key prompts, in src/story/text/messages.story.
+inline constexpr PassageId SwordBanner = passages::messages::sword_banner;
+inline constexpr PassageId RagnarBetterBanner = passages::messages::ragnar_better_banner;
+inline constexpr PassageId RagnarWorseBanner = passages::messages::ragnar_worse_banner;
+inline constexpr PassageId BardBetterBanner = passages::messages::bard_better_banner;
 
-inline constexpr std::string_view AnyKeyPrompt = "Drücke eine beliebige Taste, um fortzufahren.";
-inline constexpr std::string_view KeyPrompt = "Drücke eine Taste, um fortzufahren.";
+inline constexpr PassageId AnyKeyPrompt = passages::messages::any_key;
+inline constexpr PassageId KeyPrompt = passages::messages::key;
 
 // Key prompts of the death screen; the two "beenden" texts differ in one capital.
-inline constexpr std::string_view DeathEndPrompt = "Drücke eine Taste, um zu Beenden.";
-inline constexpr std::string_view DeathEndPromptLower = "Drücke eine Taste, um zu beenden.";
+inline constexpr PassageId DeathEndPrompt = passages::messages::key_to_end;
+inline constexpr PassageId DeathEndPromptLower = passages::messages::key_to_end_lower;
+
+// Writes the save file and says whether that worked.
+void saveGame();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,26 @@ extern const std::span<const StoryFile> storyFiles;
 
 // Prints a passage: its text, colour changes and the hero's name.
 void tell(PassageId passage);
+
+// The frame around the story (menus, prompts, messages) takes its texts
+// from the script files too, as plain text without colours. A placeholder
+// such as {file} stands for a value the code fills in.
+struct Fill {
+    std::string_view placeholder;  // without braces: "file"
+    std::string_view value;
+};
+
+// A passage of plain text as it is written; it lives as long as the game.
+std::string_view textOf(PassageId passage);
+// A passage with its placeholders filled in.
+std::string textOf(PassageId passage, std::initializer_list<Fill> fills);
+// Prints a passage of plain text as tell does, each line end flushing.
+void sayText(PassageId passage);
+void sayText(PassageId passage, std::initializer_list<Fill> fills);
+
+// Gives the console floor its own lines (console/io/console_messages.h)
+// from the script; called once as the program starts.
+void fillConsoleMessages();
 
 // What a story file holds, as the game reads it: its passages in order,
 // and every mistake in the markup with its line (see readStory in

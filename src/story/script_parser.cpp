@@ -20,6 +20,14 @@ std::optional<TextColour> colourTag(std::string_view tag) {
     return std::nullopt;
 }
 
+// The values the frame's texts take; any other word in braces is a mistake.
+bool isPlaceholder(std::string_view tag) {
+    for (std::string_view known : {"file", "folder", "why", "argument", "version"}) {
+        if (tag == known) return true;
+    }
+    return false;
+}
+
 void addText(Steps& steps, std::string_view text) {
     if (text.empty()) return;
     if (steps.empty() || steps.back().kind != Step::Kind::Text) steps.push_back({Step::Kind::Text, {}});
@@ -49,6 +57,8 @@ std::optional<std::string> readLine(std::string_view line, Steps& steps) {
             steps.push_back({Step::Kind::Colour, {}, *colour});
         } else if (tag == "name") {
             steps.push_back({Step::Kind::Name, {}});
+        } else if (isPlaceholder(tag)) {
+            steps.push_back({Step::Kind::Placeholder, std::string(tag)});
         } else if (tag == "_") {
             addText(steps, " ");
         } else if (tag == "n") {

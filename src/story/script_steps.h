@@ -8,11 +8,11 @@
 
 #include "console/console.h"
 
-// One step of a passage: text to print, a colour from here on, the name, or
-// a quotation mark of the markup ({‚} {‘} {„}), which only text without
-// colours shows.
+// One step of a passage: text to print, a colour from here on, the name, a
+// quotation mark of the markup ({‚} {‘} {„}), which only text without
+// colours shows, or a placeholder the code fills in (its name in `text`).
 struct Step {
-    enum class Kind { Text, Colour, Name, Mark } kind;
+    enum class Kind { Text, Colour, Name, Mark, Placeholder } kind;
     std::string text;
     TextColour colour = TextColour::Normal;
 };

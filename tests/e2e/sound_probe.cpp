@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "story/script.h"
 #include "test_seam.h"
 
 int main(int argc, char** argv) {
+    fillConsoleMessages();  // as the game does first
     for (int i = 1; i < argc; ++i) {
         playSound(argv[i]);
         std::cout << argv[i] << ": " << testSeam::soundNowPlaying() << std::endl;

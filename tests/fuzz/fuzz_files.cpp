@@ -9,6 +9,7 @@
 #include "state/game_state.h"
 #include "state/player_files.h"
 #include "state/save_file.h"
+#include "story/scene.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
 

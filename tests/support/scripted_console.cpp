@@ -9,6 +9,7 @@
 #include "console/io/console_messages.h"
 #include "console/io/plain_marks.h"
 #include "console/sound/sound_player.h"
+#include "story/script.h"
 
 namespace scripted {
 namespace {
@@ -83,6 +84,7 @@ ScriptedSession::ScriptedSession()
       savedErr_(std::cerr.rdbuf(&errBuffer)),
       savedIn_(std::cin.rdbuf(&inBuffer)) {
     current = ConsoleScript{};
+    fillConsoleMessages();
     installPlainMarks(std::cout);
     inBuffer.restart();
     std::cin.clear();
@@ -103,7 +105,7 @@ using scripted::event;
 
 void enterFullScreen() {
     if (current.hasConsoleWindow) event("fullscreen");
-    else std::cerr << NoConsoleWindowMessage;
+    else std::cerr << consoleMessages().noConsoleWindow;
 }
 
 void setFontHeight(std::int16_t height) { event("font " + std::to_string(height)); }
@@ -145,12 +147,12 @@ SoundSearch soundSearch() { return {}; }
 void playSound(const std::string& fileName) {
     event("sound " + fileName);
     if (current.missingSounds.count(fileName) != 0) {
-        std::cerr << SoundFailedMessage;
+        std::cerr << consoleMessages().soundFailed;
     }
 }
 
 void quitProgram() {
-    std::cout << QuitMessage;
+    std::cout << consoleMessages().quit;
     event("quit");
     throw ProgramQuit{};
 }

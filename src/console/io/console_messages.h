@@ -1,12 +1,23 @@
-// The lines the console operations show themselves, the same on every
-// console.
+// The lines the console floor shows itself, the same on every console.
+// Their words live in the game's script files: the game fills this table
+// once as it starts, before anything is shown; until then each is empty.
 #pragma once
 
 #include <string_view>
 
-// On standard error: no console window to switch to full screen.
-inline constexpr std::string_view NoConsoleWindowMessage = "Fehler: Konnte das Konsolenfenster nicht abrufen.\n";
-// On standard error: a sound that could not be played.
-inline constexpr std::string_view SoundFailedMessage = "Fehler: Konnte Sound nicht abspielen. Prüfen Sie den Dateipfad.\n";
-// On standard output, as the program ends.
-inline constexpr std::string_view QuitMessage = "Das Programm wird beendet...\n";
+struct ConsoleMessages {
+    std::string_view morePrompt;       // the pager's prompt, set apart by its brackets
+    std::string_view shortMorePrompt;  // the same for windows narrower than it
+    std::string_view plainOptionMark;  // after an option that moves the story on, where marks are in words
+    std::string_view invalidInput;     // a read that is no 32-bit number
+    std::string_view quit;             // on standard output, as the program ends
+    // On standard error:
+    std::string_view noConsoleWindow;   // no console window to switch to full screen
+    std::string_view soundFailed;       // a sound that could not be played
+    std::string_view transcriptBroken;  // the transcript stopped taking writes
+    std::string_view noConsoleHandle;   // the Windows console's font could not be changed:
+    std::string_view noFontInfo;        //   no handle, no font to read,
+    std::string_view noFontSize;        //   or the height refused
+};
+
+ConsoleMessages& consoleMessages();

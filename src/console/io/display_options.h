@@ -27,10 +27,3 @@ inline bool marksInWords() { return !coloursShown(); }
 // What a cleared screen becomes in plain mode.
 inline constexpr std::string_view PlainScreenBreak = "\n----------\n";
 
-// Where marks are in words: the mark after an option that moves the story
-// on and the line that explains it. In plain mode: the prompt before a
-// number is read where the screen has none of its own.
-inline constexpr std::string_view PlainOptionMark = " (führt weiter)";
-inline constexpr std::string_view PlainHintLine =
-    "(Dialogoptionen, welche die Handlung weiterführen, sind mit „(führt weiter)“ markiert)";
-inline constexpr std::string_view PlainChoicePrompt = "Deine Wahl (Zahl, dann Enter): ";

@@ -6,6 +6,7 @@
 #include <locale>
 
 #include "console/console.h"
+#include "console/io/console_messages.h"
 #include "console/layout/utf8.h"
 
 namespace {
@@ -56,7 +57,7 @@ bool readNumber(std::int32_t& value) {
     }
     if (ok) return true;
     if (std::cin.eof()) endOfInput();
-    std::cout << InvalidInputMessage;
+    std::cout << consoleMessages().invalidInput;
     std::cin.clear();
     {
         LineInput keyboard;

@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <string>
 
-inline constexpr const char* InvalidInputMessage = "\nUngültige Eingabe! Bitte eine Zahl eingeben!\n";
-inline constexpr const char* InvalidChoiceMessage = "\nUngültige Auswahl!\n";
-
 // Reads one integer into `value`. On input that is no 32-bit number it prints
 // the invalid-input message, clears the error, drops the rest of the line and
 // returns false. At the end of input the game ends in an orderly way.

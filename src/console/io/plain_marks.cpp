@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/io/console_messages.h"
 #include "console/io/display_options.h"
 #include "console/io/print.h"
 
@@ -244,7 +245,7 @@ private:
                          text.remove_prefix(end + 1)) {
                         std::string_view line = text.substr(0, end);
                         write(line);
-                        if (inForce == TextColour::Golden && isOptionLine(line)) write(PlainOptionMark);
+                        if (inForce == TextColour::Golden && isOptionLine(line)) write(consoleMessages().plainOptionMark);
                         next_->sputc('\n');
                         next_->pubsync();
                     }

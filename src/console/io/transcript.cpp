@@ -4,6 +4,7 @@
 #include <streambuf>
 #include <string_view>
 
+#include "console/io/console_messages.h"
 #include "console/io/console_streams.h"
 #include "console/io/display_options.h"
 #include "console/layout/output_watch.h"
@@ -12,9 +13,6 @@ namespace {
 
 // Of a very long typed line the transcript keeps this much.
 constexpr std::size_t TranscribedLineLimit = 64 * 1024;
-
-constexpr std::string_view WriteFailed =
-    "Fehler: Die Mitschrift lässt sich nicht weiterschreiben; das Spiel geht ohne sie weiter.\n";
 
 // The transcript file behind a buffer. A failed write fails the stream
 // over it, which is how the transcript finds out.
@@ -57,7 +55,8 @@ void checkTranscript() {
     transcribing = false;
     transcriptFile.file.close();
     std::streambuf* errors = std::cerr.rdbuf();
-    errors->sputn(WriteFailed.data(), static_cast<std::streamsize>(WriteFailed.size()));
+    const std::string_view broken = consoleMessages().transcriptBroken;
+    errors->sputn(broken.data(), static_cast<std::streamsize>(broken.size()));
     errors->pubsync();
 }
 

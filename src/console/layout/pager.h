@@ -8,13 +8,12 @@
 #include <string>
 #include <string_view>
 
-// The prompt, set apart from the story's own key prompts by its brackets.
-inline constexpr std::string_view MorePrompt = "[weiter mit einer Taste]";
-inline constexpr std::string_view ShortMorePrompt = "[weiter]";  // for windows narrower than the prompt
+#include "console/io/console_messages.h"
 
 // The prompt that fits a window `columns` wide on one row.
 inline std::string_view morePromptFor(std::size_t columns) {
-    return columns > MorePrompt.size() ? MorePrompt : ShortMorePrompt;
+    const ConsoleMessages& messages = consoleMessages();
+    return columns > messages.morePrompt.size() ? messages.morePrompt : messages.shortMorePrompt;
 }
 
 // What erases a prompt from its row again, without escape sequences, so

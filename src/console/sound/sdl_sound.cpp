@@ -33,7 +33,8 @@ namespace {
 // thread. Not through std::cerr: that would flush std::cout, which belongs
 // to the game's thread (and may be waiting at the paging prompt).
 void reportFailure() {
-    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, SoundFailedMessage.data(), SoundFailedMessage.size());
+    const std::string_view message = consoleMessages().soundFailed;
+    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, message.data(), message.size());
 }
 
 // How often the thread looks whether the sound playing has ended.

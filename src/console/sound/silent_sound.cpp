@@ -11,7 +11,7 @@
 void playSound(const std::string&) {
     if (!displayOptions().sound) return;
     std::cout.flush();
-    std::cerr << SoundFailedMessage;
+    std::cerr << consoleMessages().soundFailed;
 }
 
 SoundSearch soundSearch() { return {.plays = false, .besideProgram = false, .installed = {}}; }

@@ -18,7 +18,7 @@
 
 void enterFullScreen() {
     // A terminal window has no full-screen switch of its own to ask for.
-    if (terminal().tty < 0) std::cerr << NoConsoleWindowMessage;
+    if (terminal().tty < 0) std::cerr << consoleMessages().noConsoleWindow;
 }
 
 void setFontHeight(std::int16_t) {
@@ -59,7 +59,7 @@ void pauseMs(std::int64_t milliseconds) {
 }
 
 void quitProgram() {
-    std::cout << QuitMessage;
+    std::cout << consoleMessages().quit;
     std::cout.flush();
     std::exit(0);
 }

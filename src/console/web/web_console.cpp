@@ -164,7 +164,7 @@ void playSound(const std::string& fileName) {
 }
 
 void quitProgram() {
-    std::cout << QuitMessage;
+    std::cout << consoleMessages().quit;
     std::cout.flush();
     // The page keeps its terminal; the game just never goes on.
     for (;;) webFinish();

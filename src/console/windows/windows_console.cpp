@@ -208,7 +208,7 @@ void startLineAfresh() {
 
 void enterFullScreen() {
     if (GetConsoleWindow() == nullptr) {
-        std::cerr << NoConsoleWindowMessage;
+        std::cerr << consoleMessages().noConsoleWindow;
         return;
     }
     // The switch is refused on many modern consoles; the game looks the same
@@ -219,7 +219,7 @@ void enterFullScreen() {
 void setFontHeight(std::int16_t height) {
     HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
     if (handle == INVALID_HANDLE_VALUE) {
-        std::cerr << "Fehler: Konnte Konsolenhandle nicht abrufen.\n";
+        std::cerr << consoleMessages().noConsoleHandle;
         return;
     }
 
@@ -227,7 +227,7 @@ void setFontHeight(std::int16_t height) {
     info.cbSize = sizeof(info);
     // FALSE: the font of the current window, not of the maximised one.
     if (!GetCurrentConsoleFontEx(handle, FALSE, &info)) {
-        std::cerr << "Fehler: Konnte aktuelle Schriftartinformationen nicht abrufen.\n";
+        std::cerr << consoleMessages().noFontInfo;
         return;
     }
 
@@ -243,7 +243,7 @@ void setFontHeight(std::int16_t height) {
     std::wcsncpy(info.FaceName, L"Consolas", LF_FACESIZE);
 
     if (!SetCurrentConsoleFontEx(handle, FALSE, &info)) {
-        std::cerr << "Fehler: Konnte Schriftgröße nicht setzen.\n";
+        std::cerr << consoleMessages().noFontSize;
     }
 }
 
@@ -347,12 +347,12 @@ void playSound(const std::string& fileName) {
     const bool regularFile = attributes != INVALID_FILE_ATTRIBUTES &&
                              (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
     if (!regularFile || !PlaySoundW(wideName.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT)) {
-        std::cerr << SoundFailedMessage;
+        std::cerr << consoleMessages().soundFailed;
     }
 }
 
 void quitProgram() {
-    std::cout << QuitMessage;
+    std::cout << consoleMessages().quit;
     // exit runs static destructors and flushes the standard streams.
     std::exit(0);
 }

@@ -1,0 +1,6 @@
+#include "console/io/console_messages.h"
+
+ConsoleMessages& consoleMessages() {
+    static ConsoleMessages messages;
+    return messages;
+}
