@@ -3,6 +3,7 @@
 // once as it starts, before anything is shown; until then each is empty.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 struct ConsoleMessages {
@@ -21,3 +22,9 @@ struct ConsoleMessages {
 };
 
 ConsoleMessages& consoleMessages();
+
+// The paging prompt that fits a window `columns` wide on one row.
+inline std::string_view morePromptFor(std::size_t columns) {
+    const ConsoleMessages& messages = consoleMessages();
+    return columns > messages.morePrompt.size() ? messages.morePrompt : messages.shortMorePrompt;
+}

@@ -8,14 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "console/io/console_messages.h"
-
-// The prompt that fits a window `columns` wide on one row.
-inline std::string_view morePromptFor(std::size_t columns) {
-    const ConsoleMessages& messages = consoleMessages();
-    return columns > messages.morePrompt.size() ? messages.morePrompt : messages.shortMorePrompt;
-}
-
 // What erases a prompt from its row again, without escape sequences, so
 // that plain text stays plain: back to the row's start, blanks, back again.
 inline std::string promptEraser(std::string_view prompt) {

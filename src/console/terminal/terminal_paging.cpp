@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "console/files/write_all.h"
+#include "console/io/console_messages.h"
 #include "console/layout/ansi.h"
 #include "console/layout/pager.h"
 #include "console/terminal/terminal.h"
