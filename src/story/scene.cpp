@@ -1,7 +1,5 @@
 #include "story/scene.h"
 
-#include <algorithm>
-
 #include "console/io/display_options.h"
 #include "console/io/input.h"
 #include "state/game_state.h"
@@ -16,26 +14,20 @@ void resetHero() {
 
 namespace {
 constexpr std::int32_t QuitNumber = 200;
-
-const Choice* findChoice(const std::vector<Choice>& choices, std::int32_t number) {
-    auto found = std::find_if(choices.begin(), choices.end(),
-                              [number](const Choice& c) { return c.number == number; });
-    return found == choices.end() ? nullptr : &*found;
-}
 }  // namespace
 
-std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
-                          const std::vector<Choice>& choices, QuitLine quitLine) {
+std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBlock, const DeclaredChoice& declared,
+                       const std::function<void(std::int32_t)>& answer) {
     for (;;) {
-        if (const Choice* current = findChoice(choices, value); current && current->then == Then::MoveOn) {
+        if (const DeclaredOption* current = declared.find(value); current && current->then == Then::MoveOn) {
             return value;
         }
         printBlock();
         if (displayOptions().plain) say(PlainChoicePrompt);
         if (!readNumber(value)) continue;
-        if (const Choice* chosen = findChoice(choices, value)) {
-            if (chosen->handler) chosen->handler();
-        } else if (value == QuitNumber && quitLine == QuitLine::Offered) {
+        if (declared.find(value) != nullptr) {
+            answer(value);
+        } else if (value == QuitNumber && declared.quitLine == QuitLine::Offered) {
             quitProgram();
         } else {
             say(InvalidChoiceMessage);
@@ -56,19 +48,4 @@ void StatusBanner(Standing standing, std::string_view text) {
     setColourInForce(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
     sayLine(text);
     setColourInForce(TextColour::Normal);
-}
-
-void HintLine() {
-    if (marksInWords()) {
-        sayLine(PlainHintLine);
-        lineEnds(2);
-        return;
-    }
-    // Printed in the normal colour that the line before it leaves in force.
-    say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
-    setColourInForce(TextColour::Golden);
-    say("goldener ");
-    setColourInForce(TextColour::Normal);
-    say("Farbe angezeigt)");
-    lineEnds(3);
 }

@@ -1,6 +1,7 @@
 // Printing a passage: its text and colours as written, the hero's name, and
 // what only text without colours shows told to the output's plain marks
 // (console/io/plain_marks.h), which set speech in quotation marks there.
+#include "console/io/display_options.h"
 #include "console/io/plain_marks.h"
 #include "console/io/print.h"
 #include "story/script.h"
@@ -15,6 +16,22 @@ StorySignal markSignal(const std::string& mark) {
     return StorySignal::NewQuotation;
 }
 
+// The line that explains golden options, with its three line ends. Printed
+// in the normal colour that the line before it leaves in force.
+void hintLine() {
+    if (marksInWords()) {
+        sayLine(PlainHintLine);
+        lineEnds(2);
+        return;
+    }
+    say("(Dialogoptionen, welche die Handlung weiterführen, werden in ");
+    setColourInForce(TextColour::Golden);
+    say("goldener ");
+    setColourInForce(TextColour::Normal);
+    say("Farbe angezeigt)");
+    lineEnds(3);
+}
+
 }  // namespace
 
 void tell(PassageId passage) {
@@ -26,6 +43,15 @@ void tell(PassageId passage) {
                 break;
             case Step::Kind::Colour:
                 setColourInForce(step.colour);
+                break;
+            case Step::Kind::Option:
+                if (colourInForce() != step.colour) setColourInForce(step.colour);
+                break;
+            case Step::Kind::GoldenOptionEnds:
+                storySignal(StorySignal::GoldenOptionEnds);
+                break;
+            case Step::Kind::Hint:
+                hintLine();
                 break;
             case Step::Kind::Name:
                 storySignal(StorySignal::NameBegins);

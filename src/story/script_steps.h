@@ -8,11 +8,13 @@
 
 #include "console/console.h"
 
-// One step of a passage: text to print, a colour from here on, the name, or
-// a quotation mark of the markup ({‚} {‘} {„}), which only text without
-// colours shows.
+// One step of a passage: text to print, a colour from here on, the name, a
+// quotation mark of the markup ({‚} {‘} {„}), which only text without
+// colours shows; the start of an option line (its colour, golden or normal,
+// set where it is not yet in force), the end of a golden one (marked where
+// no colour is shown), the hint line.
 struct Step {
-    enum class Kind { Text, Colour, Name, Mark } kind;
+    enum class Kind { Text, Colour, Name, Mark, Option, GoldenOptionEnds, Hint } kind;
     std::string text;
     TextColour colour = TextColour::Normal;
 };
