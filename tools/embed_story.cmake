@@ -30,7 +30,7 @@ foreach(story IN LISTS STORY_FILES)
           string(APPEND header "inline constexpr PassageId ${name}{${fileIndex}, ${passageIndex}};\n")
         else()
           string(APPEND header "inline constexpr ChoicePassage ${name}{{${fileIndex}, ${passageIndex}}, "
-                               "{{{${options}}}, ${count}, QuitLine::${quit}}};\n")
+                               "{{{${options}}}, ${count}, QuitLine::${quit}, {${fileIndex}, ${passageIndex}}}};\n")
         endif()
       endif()
       if(line STREQUAL "=== ")

@@ -3,6 +3,7 @@
 #include "console/io/display_options.h"
 #include "console/io/input.h"
 #include "state/game_state.h"
+#include "story/script_steps.h"
 
 void resetHero() {
     game.reservedA = 0;
@@ -22,10 +23,12 @@ std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBl
         if (const DeclaredOption* current = declared.find(value); current && current->then == Then::MoveOn) {
             return value;
         }
+        reportStoryEvent({StoryEvent::Kind::ChoiceShown, declared.passage, &declared});
         printBlock();
         if (displayOptions().plain) say(PlainChoicePrompt);
         if (!readNumber(value)) continue;
         if (declared.find(value) != nullptr) {
+            reportStoryEvent({StoryEvent::Kind::Answered, declared.passage, &declared, value});
             answer(value);
         } else if (value == QuitNumber && declared.quitLine == QuitLine::Offered) {
             quitProgram();

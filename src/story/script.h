@@ -41,6 +41,7 @@ struct DeclaredChoice {
     std::array<DeclaredOption, MaxOptions> options{};
     std::size_t count = 0;
     QuitLine quitLine = QuitLine::NotOffered;
+    PassageId passage{};  // where the option lines stand (of two joined: the second)
 
     constexpr const DeclaredOption* find(std::int32_t number) const {
         for (std::size_t i = 0; i < count; ++i) {
@@ -71,8 +72,19 @@ consteval DeclaredChoice operator+(const ChoicePassage& first, const ChoicePassa
         both.options[both.count++] = second.choice.options[i];
     }
     if (second.choice.quitLine == QuitLine::Offered) both.quitLine = QuitLine::Offered;
+    both.passage = second.choice.passage;
     return both;
 }
+
+// What the story does, as a watcher in the tests sees it (see watchStory in
+// test_seam.h): a passage told, a choice block about to be shown, an answer
+// taken.
+struct StoryEvent {
+    enum class Kind : std::uint8_t { Told, ChoiceShown, Answered } kind;
+    PassageId passage;
+    const DeclaredChoice* choice = nullptr;  // ChoiceShown, Answered
+    std::int32_t number = 0;                 // Answered
+};
 
 struct StoryFile {
     std::string_view name;  // e.g. "first_dialog.story"
@@ -92,8 +104,12 @@ struct ReadStory {
     struct Passage {
         std::string name;
         int line;  // of its "===" header
-        std::vector<DeclaredOption> options;  // its option lines, in order
-        bool quitLine = false;                // it holds "{quit}"
+        struct Option {
+            DeclaredOption declared;
+            std::string text;  // as written after the tag
+        };
+        std::vector<Option> options;  // its option lines, in order
+        bool quitLine = false;        // it holds "{quit}"
     };
     std::vector<Passage> passages;
     std::vector<std::string> mistakes;  // "LINE: what is wrong"

@@ -76,9 +76,11 @@ std::optional<std::string> readOptionLine(std::string_view& line, Steps& steps, 
             passage->quitLine = true;
         } else {
             for (const auto& other : passage->options) {
-                if (other.number == option.number) return "option " + std::to_string(option.number) + " is there twice";
+                if (other.declared.number == option.number) {
+                    return "option " + std::to_string(option.number) + " is there twice";
+                }
             }
-            passage->options.push_back(option);
+            passage->options.push_back({option, std::string(line)});
         }
     }
     golden = option.golden;

@@ -1,12 +1,16 @@
 // Printing a passage: its text and colours as written, the hero's name, and
 // what only text without colours shows told to the output's plain marks
 // (console/io/plain_marks.h), which set speech in quotation marks there.
+#include <functional>
+#include <utility>
+
 #include "console/io/display_options.h"
 #include "console/io/plain_marks.h"
 #include "console/io/print.h"
 #include "story/script.h"
 #include "story/script_steps.h"
 #include "story/visible_name.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -32,9 +36,21 @@ void hintLine() {
     lineEnds(3);
 }
 
+std::function<void(const StoryEvent&)>& watcher() {
+    static std::function<void(const StoryEvent&)> watch;
+    return watch;
+}
+
 }  // namespace
 
+void reportStoryEvent(const StoryEvent& event) {
+    if (watcher()) watcher()(event);
+}
+
+void testSeam::watchStory(std::function<void(const StoryEvent&)> watch) { watcher() = std::move(watch); }
+
 void tell(PassageId passage) {
+    reportStoryEvent({StoryEvent::Kind::Told, passage});
     storySignal(StorySignal::PassageBegins);
     for (const Step& step : passagesOf(passage.file).at(passage.passage)) {
         switch (step.kind) {

@@ -21,5 +21,8 @@ struct Step {
 
 using Steps = std::vector<Step>;
 
+// Tells the watcher of the tests, if there is one, what the story does.
+void reportStoryEvent(const StoryEvent& event);
+
 // Every story file's passages, read once at their first use.
 const std::vector<Steps>& passagesOf(std::uint16_t file);
