@@ -40,13 +40,20 @@ class Answers {
 public:
     consteval Answers(std::initializer_list<Answer> answers) {
         for (const Answer& answer : answers) {
-            if (Declared.find(answer.number) == nullptr) theTableAnswersAnOptionTheScriptLacks();
-            if (find(answer.number) != nullptr) theTableAnswersAnOptionTwice();
+            if (!Declared.offers(answer.number)) theTableAnswersAnOptionTheScriptLacks();
+            if (hasAnswer(answer.number)) theTableAnswersAnOptionTwice();
             answers_[count_++] = answer;
         }
         for (std::size_t i = 0; i < Declared.count; ++i) {
-            if (find(Declared.options[i].number) == nullptr) theScriptOffersAnOptionTheTableLacks();
+            if (!hasAnswer(Declared.options[i].number)) theScriptOffersAnOptionTheTableLacks();
         }
+    }
+
+    constexpr bool hasAnswer(std::int32_t number) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (answers_[i].number == number) return true;
+        }
+        return false;
     }
 
     constexpr const Answer* find(std::int32_t number) const {
