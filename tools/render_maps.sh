@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws and renders the maps for authors and maintainers with graphviz:
 #   the game   -> docs/story-map.dot, docs/story-map.svg   the story's choices, drawn
-#                 by playing every way through it (tests/map/story_map.cpp; build/default)
+#                 by playing every way through it (tools/story_map.cpp, built in build/default)
 #   src/ includes      -> docs/house.dot, docs/house.svg   which folder includes which
 # Installs Debian's graphviz first when `dot` is missing (uses sudo when not
 # run as root).

@@ -77,7 +77,7 @@ std::optional<std::string> readOptionLine(std::string_view& line, Steps& steps, 
         } else {
             for (const auto& other : passage->options) {
                 if (other.declared.number == option.number) {
-                    return "option " + std::to_string(option.number) + " is there twice";
+                    return std::string("option ").append(std::to_string(option.number)).append(" is there twice");
                 }
             }
             passage->options.push_back({option, std::string(line)});
@@ -127,7 +127,7 @@ std::optional<std::string> readLine(std::string_view line, Steps& steps, ReadSto
         } else if (tag == "‚" || tag == "‘" || tag == "„") {
             steps.push_back({Step::Kind::Mark, std::string(tag)});
         } else if (tag.starts_with("option") || tag == "quit" || tag == "hint") {
-            return "{" + std::string(tag) + "} begins its own line";
+            return std::string("{").append(tag).append("} begins its own line");
         } else {
             return "unknown tag {" + std::string(tag) + "}";
         }
