@@ -9,6 +9,7 @@
 #include <string_view>
 
 struct ReadStory;
+struct StoryEvent;
 
 namespace testSeam {
 
@@ -20,6 +21,12 @@ std::string soundNowPlaying();
 // Story (story/script_parser.cpp): reads a story file as the game does and
 // reports its passages and markup mistakes (ReadStory, in story/script.h).
 ReadStory readStory(std::string_view text);
+// Story (story/script_render.cpp, scene.cpp): from now on `watch` is told
+// every passage told, every choice block as it is about to be shown (with
+// the options its script declares: number, golden or not, what the answer
+// does) and every answer taken; an empty function stops it. With the
+// scripted console this tells where each answer of each choice leads.
+void watchStory(std::function<void(const StoryEvent&)> watch);
 
 // Front end (frontend/menu_loop.cpp).
 // The game as if a new game from the entry-point menu had reached `story`,

@@ -2,9 +2,12 @@
 # CMakeLists.txt) with STORY_FILES (the .story files, separated by |) and
 # OUT_DIR. Writes OUT_DIR/story/passages.h, one namespace per file with a
 # constant for each passage ("=== name" lines, in order), and
-# OUT_DIR/story_files.cpp, the files' bytes as storyFiles. A passage header
-# that is no "=== name" stops the build; the rest of the markup is checked
-# by the test suite.
+# OUT_DIR/story_files.cpp, the files' bytes as storyFiles. A passage with
+# option lines ("{option N ...}", "{quit}") is a ChoicePassage that carries
+# what they declare, for the scenes' choice tables to be checked against.
+# A passage header that is no "=== name" and an option tag that does not
+# read as one stop the build; the rest of the markup is checked by the test
+# suite.
 cmake_minimum_required(VERSION 3.25)
 string(REPLACE "|" ";" STORY_FILES "${STORY_FILES}")
 
@@ -16,15 +19,54 @@ set(table "")
 set(fileIndex 0)
 foreach(story IN LISTS STORY_FILES)
   get_filename_component(chapter "${story}" NAME_WE)
-  file(STRINGS "${story}" headers REGEX "^===")
+  file(STRINGS "${story}" lines REGEX "^(===|{option |{quit})")
   string(APPEND header "\nnamespace passages::${chapter} {\n")
-  set(passageIndex 0)
-  foreach(line IN LISTS headers)
-    if(NOT line MATCHES "^=== ([A-Za-z_][A-Za-z0-9_]*)\r?$")
-      message(FATAL_ERROR "${story}: a passage header must read \"=== name\" (letters, digits, _): ${line}")
+  set(passageIndex -1)
+  # A sentinel header closes the last passage.
+  foreach(line IN LISTS lines ITEMS "=== ")
+    if(line MATCHES "^===")
+      if(passageIndex GREATER_EQUAL 0)
+        if(options STREQUAL "" AND quit STREQUAL "NotOffered")
+          string(APPEND header "inline constexpr PassageId ${name}{${fileIndex}, ${passageIndex}};\n")
+        else()
+          string(APPEND header "inline constexpr ChoicePassage ${name}{{${fileIndex}, ${passageIndex}}, "
+                               "{{{${options}}}, ${count}, QuitLine::${quit}, {${fileIndex}, ${passageIndex}}}};\n")
+        endif()
+      endif()
+      if(line STREQUAL "=== ")
+        break()
+      endif()
+      if(NOT line MATCHES "^=== ([A-Za-z_][A-Za-z0-9_]*)\r?$")
+        message(FATAL_ERROR "${story}: a passage header must read \"=== name\" (letters, digits, _): ${line}")
+      endif()
+      set(name "${CMAKE_MATCH_1}")
+      math(EXPR passageIndex "${passageIndex} + 1")
+      set(options "")
+      set(count 0)
+      set(quit NotOffered)
+    elseif(line MATCHES "^{quit} ")
+      set(quit Offered)
+    elseif(line MATCHES "^{option ([1-9][0-9]?) (> dies|>|again|on|dies)} ")
+      set(number "${CMAKE_MATCH_1}")
+      set(golden false)
+      set(then "${CMAKE_MATCH_2}")
+      if(then MATCHES "^>")
+        set(golden true)
+        string(REPLACE "> dies" "dies" then "${then}")
+        string(REPLACE ">" "on" then "${then}")
+      endif()
+      string(REPLACE "again" "AskAgain" then "${then}")
+      string(REPLACE "on" "MoveOn" then "${then}")
+      string(REPLACE "dies" "Dies" then "${then}")
+      if(NOT options STREQUAL "")
+        string(APPEND options ", ")
+      endif()
+      string(APPEND options "{${number}, Then::${then}, ${golden}}")
+      math(EXPR count "${count} + 1")
+    else()
+      message(FATAL_ERROR "${story}: an option line reads \"{option N >} text\", \"{option N > dies} text\" "
+                          "or \"{option N again|on|dies} text\": ${line}")
     endif()
-    string(APPEND header "inline constexpr PassageId ${CMAKE_MATCH_1}{${fileIndex}, ${passageIndex}};\n")
-    math(EXPR passageIndex "${passageIndex} + 1")
   endforeach()
   string(APPEND header "}  // namespace passages::${chapter}\n")
 

@@ -102,14 +102,13 @@ void takeTowerWay() {
 void crossroads() {
     std::int32_t wayChoice = 0;
     tell(text::crossroads);
-    ChoicePrompt(wayChoice, printWayBlock,
-                 {
-                     {1, Then::AskAgain, searchForWeapon},
-                     {2, Then::MoveOn, takeMountainWay},
-                     {3, Then::MoveOn, takeSouthWay},
-                     {4, Then::MoveOn, takeTowerWay},
-                 },
-                 QuitLine::Offered);
+    ChoicePrompt<text::search_option + text::way_options>(wayChoice, printWayBlock,
+                                                          {
+                                                              {1, searchForWeapon},
+                                                              {2, takeMountainWay},
+                                                              {3, takeSouthWay},
+                                                              {4, takeTowerWay},
+                                                          });
 }
 
 void awakeningScene() {
@@ -120,12 +119,11 @@ void awakeningScene() {
     clearScreen();
 
     // Shown again after every answer that stays.
-    ChoicePrompt(wreckChoice, [] { tell(text::wreck); },
-                 {
-                     {1, Then::MoveOn, cutTheBonds},
-                     {2, Then::AskAgain, callForSurvivors},
-                 },
-                 QuitLine::Offered);
+    ChoicePrompt<text::wreck>(wreckChoice, [] { tell(text::wreck); },
+                              {
+                                  {1, cutTheBonds},
+                                  {2, callForSurvivors},
+                              });
 
     crossroads();
 }

@@ -32,12 +32,11 @@ void cityGateScene() {
 
     std::int32_t gateChoice = 0;
     tell(text::arrival);
-    ChoicePrompt(gateChoice, [] { tell(text::ragnars_plan); },
-                 {
-                     {1, Then::Dies, ambush},
-                     {2, Then::MoveOn, takeTheSewers},
-                 },
-                 QuitLine::NotOffered);
+    ChoicePrompt<text::ragnars_plan>(gateChoice, [] { tell(text::ragnars_plan); },
+                                     {
+                                         {1, ambush},
+                                         {2, takeTheSewers},
+                                     });
 }
 
 void endOfContentScreen() {

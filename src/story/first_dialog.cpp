@@ -24,16 +24,14 @@ void firstDialogScene() {
     // Shown again, greeting and all, after every wrong entry.
     auto greetingBlock = [] {
         tell(text::greeting);
-        HintLine();
         tell(text::options);
     };
-    ChoicePrompt(value, greetingBlock,
-                 {
-                     {1, Then::MoveOn, [] { tell(text::flee); }},
-                     {2, Then::MoveOn, [] { tell(text::where_am_i); }},
-                     {3, Then::MoveOn, [] { tell(text::call_for_help); }},
-                 },
-                 QuitLine::Offered);
+    ChoicePrompt<text::options>(value, greetingBlock,
+                                {
+                                    {1, [] { tell(text::flee); }},
+                                    {2, [] { tell(text::where_am_i); }},
+                                    {3, [] { tell(text::call_for_help); }},
+                                });
 
     tell(text::closing);
     PageBreak(AnyKeyPrompt);

@@ -29,13 +29,12 @@ void travelWithRagnar() {
         clearScreen();
         tell(text::with_ragnar);
     };
-    ChoicePrompt(talkChoice, ragnarBlock,
-                 {
-                     {1, Then::MoveOn, [] { tell(text::talk_about_dragon); tell(text::ragnar_picks_up_the_pace); }},
-                     {2, Then::MoveOn, [] { tell(text::ask_about_oracle); tell(text::ragnar_picks_up_the_pace); }},
-                     {3, Then::MoveOn, [] { tell(text::stay_silent); }},
-                 },
-                 QuitLine::NotOffered);
+    ChoicePrompt<text::with_ragnar>(talkChoice, ragnarBlock,
+                                    {
+                                        {1, [] { tell(text::talk_about_dragon); tell(text::ragnar_picks_up_the_pace); }},
+                                        {2, [] { tell(text::ask_about_oracle); tell(text::ragnar_picks_up_the_pace); }},
+                                        {3, [] { tell(text::stay_silent); }},
+                                    });
     // The wolf's bite from the mountain path.
     if (game.health == Health::Bitten) tell(text::wound_still_hurts);
     endOfPassage();
@@ -45,19 +44,12 @@ void travelWithTheBard() {
     std::int32_t taleChoice = 0;
     // Shown again below the message after a wrong entry, without clearing.
     auto bardBlock = [] { tell(text::with_the_bard); };
-    auto tale = [](PassageId passage) {
-        return [passage] {
-            clearScreen();
-            tell(passage);
-        };
-    };
-    ChoicePrompt(taleChoice, bardBlock,
-                 {
-                     {1, Then::MoveOn, tale(text::tale_of_the_dragon)},
-                     {2, Then::MoveOn, tale(text::tale_of_the_troll)},
-                     {3, Then::MoveOn, tale(text::tale_of_the_blood_elves)},
-                 },
-                 QuitLine::NotOffered);
+    ChoicePrompt<text::with_the_bard>(taleChoice, bardBlock,
+                                      {
+                                          {1, [] { clearScreen(); tell(text::tale_of_the_dragon); }},
+                                          {2, [] { clearScreen(); tell(text::tale_of_the_troll); }},
+                                          {3, [] { clearScreen(); tell(text::tale_of_the_blood_elves); }},
+                                      });
     tell(text::bard_believes_you);
     endOfPassage();
 }

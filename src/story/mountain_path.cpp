@@ -17,14 +17,14 @@ namespace {
 // The howling starts anew with every showing of the fight.
 void fightWolves() {
     game.wolfChoice = 0;
-    ChoicePrompt(
+    ChoicePrompt<text::wolves_attack>(
         game.wolfChoice,
         [] {
             playSound("wolves.wav");
             tell(text::wolves_attack);
         },
         {
-            {1, Then::Dies,
+            {1,
              [] {
                  clearScreen();
                  tell(text::attack_wolf);
@@ -33,19 +33,18 @@ void fightWolves() {
                               .keyPrompt = DeathEndPromptLower,
                               .sword = Sword::Lost});
              }},
-            {2, Then::MoveOn,
+            {2,
              [] {
                  clearScreen();
                  tell(text::roar_at_wolves);
                  game.health = Health::Bitten;
              }},
-            {3, Then::MoveOn,
+            {3,
              [] {
                  clearScreen();
                  tell(text::await_attack);
              }},
-        },
-        QuitLine::NotOffered);
+        });
 }
 
 // After waiting for the attack one wolf already lies dead, so Ragnar's spear
@@ -93,12 +92,11 @@ void mountainMorningScene() {
     // Only a wolf's claw leaves something to bind.
     if (game.health == Health::Bitten) tell(text::bind_wound);
     tell(text::lets_talk);
-    ChoicePrompt(ragnarChoice, [] { tell(text::name_question); },
-                 {
-                     {1, Then::MoveOn, tellTrueName},
-                     {2, Then::MoveOn, keepClaimingHulgor},
-                 },
-                 QuitLine::NotOffered);
+    ChoicePrompt<text::name_question>(ragnarChoice, [] { tell(text::name_question); },
+                                      {
+                                          {1, tellTrueName},
+                                          {2, keepClaimingHulgor},
+                                      });
 
     tell(text::the_talk);
     if (game.ragnarRelation >= Relation::Neutral) {

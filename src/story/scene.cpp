@@ -1,11 +1,10 @@
 #include "story/scene.h"
 
-#include <algorithm>
-
 #include "console/io/display_options.h"
 #include "console/io/input.h"
 #include "state/game_state.h"
 #include "state/save_file.h"
+#include "story/script_steps.h"
 
 void resetHero() {
     game.reservedA = 0;
@@ -19,26 +18,22 @@ namespace text = passages::messages;
 
 namespace {
 constexpr std::int32_t QuitNumber = 200;
-
-const Choice* findChoice(const std::vector<Choice>& choices, std::int32_t number) {
-    auto found = std::find_if(choices.begin(), choices.end(),
-                              [number](const Choice& c) { return c.number == number; });
-    return found == choices.end() ? nullptr : &*found;
-}
 }  // namespace
 
-std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
-                          const std::vector<Choice>& choices, QuitLine quitLine) {
+std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBlock, const DeclaredChoice& declared,
+                       const std::function<void(std::int32_t)>& answer) {
     for (;;) {
-        if (const Choice* current = findChoice(choices, value); current && current->then == Then::MoveOn) {
+        if (const DeclaredOption* current = declared.find(value); current && current->then == Then::MoveOn) {
             return value;
         }
+        reportStoryEvent({StoryEvent::Kind::ChoiceShown, declared.passage, &declared});
         printBlock();
         if (displayOptions().plain) say(textOf(text::plain_choice_prompt));
         if (!readNumber(value)) continue;
-        if (const Choice* chosen = findChoice(choices, value)) {
-            if (chosen->handler) chosen->handler();
-        } else if (value == QuitNumber && quitLine == QuitLine::Offered) {
+        if (declared.find(value) != nullptr) {
+            reportStoryEvent({StoryEvent::Kind::Answered, declared.passage, &declared, value});
+            answer(value);
+        } else if (value == QuitNumber && declared.quitLine == QuitLine::Offered) {
             quitProgram();
         } else {
             say(textOf(text::invalid_choice));
@@ -59,21 +54,6 @@ void StatusBanner(Standing standing, PassageId banner) {
     setColourInForce(standing == Standing::Gain ? TextColour::Green : TextColour::Red);
     sayLine(textOf(banner));
     setColourInForce(TextColour::Normal);
-}
-
-void HintLine() {
-    if (marksInWords()) {
-        sayLine(textOf(text::plain_hint));
-        lineEnds(2);
-        return;
-    }
-    // Printed in the normal colour that the line before it leaves in force.
-    say(textOf(text::hint_before));
-    setColourInForce(TextColour::Golden);
-    say(textOf(text::hint_golden));
-    setColourInForce(TextColour::Normal);
-    say(textOf(text::hint_after));
-    lineEnds(3);
 }
 
 void saveGame() { say(textOf(writeSave() ? text::saved : text::save_failed)); }

@@ -2,10 +2,12 @@
 // the numbered choice, the page break.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
-#include <vector>
 
 #include "console/console.h"
 #include "console/io/print.h"
@@ -19,39 +21,77 @@ using Scene = void (*)();
 // unarmed, unhurt, Ragnar not yet met.
 void resetHero();
 
-// After an answer the same choice is asked again, the story moves on, or
-// the hero is dead (the handler ends in the death screen and never returns).
-enum class Then : std::uint8_t { AskAgain, MoveOn, Dies };
-
-// One offered answer of a choice: its number, what happens then to the
-// prompt, and what it prints and changes.
-struct Choice {
+// The handler of one option: what the answer prints and changes.
+struct Answer {
     std::int32_t number;
-    Then then;
-    std::function<void()> handler;
+    void (*handler)();
 };
 
-enum class QuitLine : bool { NotOffered, Offered };
+// Never constexpr: a compile-time check that calls it fails, and names the
+// disagreement.
+inline void theTableAnswersAnOptionTheScriptLacks() {}
+inline void theScriptOffersAnOptionTheTableLacks() {}
+inline void theTableAnswersAnOptionTwice() {}
+
+// A scene's handlers for the options a choice block declares in its story
+// file, one per option number. Checked while compiling: a number in the
+// table and not in the script, or the other way round, does not compile.
+template <DeclaredChoice Declared>
+class Answers {
+public:
+    consteval Answers(std::initializer_list<Answer> answers) {
+        for (const Answer& answer : answers) {
+            if (!Declared.offers(answer.number)) theTableAnswersAnOptionTheScriptLacks();
+            if (hasAnswer(answer.number)) theTableAnswersAnOptionTwice();
+            answers_[count_++] = answer;
+        }
+        for (std::size_t i = 0; i < Declared.count; ++i) {
+            if (!hasAnswer(Declared.options[i].number)) theScriptOffersAnOptionTheTableLacks();
+        }
+    }
+
+    constexpr bool hasAnswer(std::int32_t number) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (answers_[i].number == number) return true;
+        }
+        return false;
+    }
+
+    constexpr const Answer* find(std::int32_t number) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (answers_[i].number == number) return &answers_[i];
+        }
+        return nullptr;
+    }
+
+private:
+    std::array<Answer, MaxOptions> answers_{};
+    std::size_t count_ = 0;
+};
 
 // Runs one numbered choice: prints the block, reads a number, rejects what is
 // not offered, runs the handler of an offered answer and repeats until an
 // advancing answer was given (which it returns). `value` is the scene's
 // choice value; a value that already holds an advancing answer ends the
 // prompt before anything is shown. 200 quits the game where the quit line is
-// offered.
+// offered. What each number does to the prompt, and the quit line, come
+// from the option lines of `Block` (a choice passage, or two joined by +).
+std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBlock, const DeclaredChoice& declared,
+                       const std::function<void(std::int32_t)>& answer);
+
+template <auto Block>
 std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& printBlock,
-                          const std::vector<Choice>& choices, QuitLine quitLine);
+                          Answers<declaredChoice(Block)> answers) {
+    return runChoice(value, printBlock, declaredChoice(Block), [&answers](std::int32_t number) {
+        if (const Answer* chosen = answers.find(number); chosen->handler != nullptr) chosen->handler();
+    });
+}
 
 // The prompt-and-key-wait between screens, the death screen and the
 // missing-save notice. Tight: red prompt, line end, normal colour, key.
 // Spaced: two line ends before and after the prompt.
 enum class PageBreakLayout : bool { Tight, Spaced };
 void PageBreak(PassageId prompt, PageBreakLayout layout = PageBreakLayout::Tight);
-
-// The line that explains golden options, with its three line ends. It
-// belongs to the first choice of the story and is shown with every showing
-// of that choice.
-void HintLine();
 
 // A change of the hero's standing, announced in capitals: green for a gain,
 // red for a loss, normal colour again afterwards. Blank lines around it are

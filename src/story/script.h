@@ -3,6 +3,8 @@
 // passage by its name: tell(text::greeting).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -15,6 +17,83 @@
 struct PassageId {
     std::uint16_t file;
     std::uint16_t passage;
+};
+
+// What an answer does to its choice, as its option line declares it: the
+// same choice is asked again, the story moves on, or the hero dies (the
+// handler ends in the death screen and never returns).
+enum class Then : std::uint8_t { AskAgain, MoveOn, Dies };
+
+enum class QuitLine : bool { NotOffered, Offered };
+
+// One option line of a choice block: "{option 2 >}" in the story file.
+// A golden option is shown as moving the story on.
+struct DeclaredOption {
+    std::int32_t number = 0;
+    Then then = Then::AskAgain;
+    bool golden = false;
+};
+
+inline constexpr std::size_t MaxOptions = 6;
+
+// The options a choice block declares, in order, and whether it offers the
+// quit line ("{quit}"). Generated for every passage with option lines.
+struct DeclaredChoice {
+    std::array<DeclaredOption, MaxOptions> options{};
+    std::size_t count = 0;
+    QuitLine quitLine = QuitLine::NotOffered;
+    PassageId passage{};  // where the option lines stand (of two joined: the second)
+
+    // Compile-time checks ask this: a pointer compared there trips the
+    // sanitizers' checks in constant evaluation.
+    constexpr bool offers(std::int32_t number) const {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (options[i].number == number) return true;
+        }
+        return false;
+    }
+
+    constexpr const DeclaredOption* find(std::int32_t number) const {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (options[i].number == number) return &options[i];
+        }
+        return nullptr;
+    }
+};
+
+// A passage that holds option lines: tell() prints it like any other, and
+// ChoicePrompt takes the options it declares.
+struct ChoicePassage : PassageId {
+    DeclaredChoice choice;
+};
+
+constexpr DeclaredChoice declaredChoice(const ChoicePassage& passage) { return passage.choice; }
+constexpr DeclaredChoice declaredChoice(const DeclaredChoice& choice) { return choice; }
+
+// Never defined as constexpr: a compile-time check that calls it fails.
+inline void optionLinesOverlap() {}
+
+// One choice printed from two passages (an option shown only sometimes):
+// the options of both.
+consteval DeclaredChoice operator+(const ChoicePassage& first, const ChoicePassage& second) {
+    DeclaredChoice both = first.choice;
+    for (std::size_t i = 0; i < second.choice.count; ++i) {
+        if (both.offers(second.choice.options[i].number) || both.count == MaxOptions) optionLinesOverlap();
+        both.options[both.count++] = second.choice.options[i];
+    }
+    if (second.choice.quitLine == QuitLine::Offered) both.quitLine = QuitLine::Offered;
+    both.passage = second.choice.passage;
+    return both;
+}
+
+// What the story does, as a watcher in the tests sees it (see watchStory in
+// test_seam.h): a passage told, a choice block about to be shown, an answer
+// taken.
+struct StoryEvent {
+    enum class Kind : std::uint8_t { Told, ChoiceShown, Answered } kind;
+    PassageId passage;
+    const DeclaredChoice* choice = nullptr;  // ChoiceShown, Answered
+    std::int32_t number = 0;                 // Answered
 };
 
 struct StoryFile {
@@ -55,6 +134,12 @@ struct ReadStory {
     struct Passage {
         std::string name;
         int line;  // of its "===" header
+        struct Option {
+            DeclaredOption declared;
+            std::string text;  // as written after the tag
+        };
+        std::vector<Option> options;  // its option lines, in order
+        bool quitLine = false;        // it holds "{quit}"
     };
     std::vector<Passage> passages;
     std::vector<std::string> mistakes;  // "LINE: what is wrong"

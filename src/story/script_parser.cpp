@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "story/script.h"
 #include "story/script_steps.h"
@@ -13,7 +14,6 @@ namespace {
 
 std::optional<TextColour> colourTag(std::string_view tag) {
     if (tag == "speech") return TextColour::Yellow;
-    if (tag == "option") return TextColour::Golden;
     if (tag == "good") return TextColour::Green;
     if (tag == "bad") return TextColour::Red;
     if (tag == "normal") return TextColour::Normal;
@@ -34,11 +34,82 @@ void addText(Steps& steps, std::string_view text) {
     steps.back().text += text;
 }
 
+constexpr std::string_view QuitNumber = "200";
+
+// Reads the tag of an option line, "option 2 >" and the like, into `option`.
+std::optional<std::string> readOptionTag(std::string_view tag, DeclaredOption& option) {
+    std::vector<std::string_view> words;
+    while (!tag.empty()) {
+        std::size_t blank = tag.find(' ');
+        if (blank != 0) words.push_back(tag.substr(0, blank));
+        tag.remove_prefix(blank == std::string_view::npos ? tag.size() : blank + 1);
+    }
+    const std::string_view form = "an option reads {option n >}, {option n > dies} or {option n again|on|dies}";
+    if (words.size() < 3 || words.size() > 4) return std::string(form);
+    std::string_view number = words[1];
+    if (number.empty() || number.size() > 3 || number.find_first_not_of("0123456789") != std::string_view::npos ||
+        number[0] == '0' || number == QuitNumber) {
+        return std::string(form);
+    }
+    option.number = std::stoi(std::string(number));
+    option.golden = words[2] == ">";
+    std::string_view then = option.golden ? (words.size() == 4 ? words[3] : "on") : words[2];
+    if (option.golden && words.size() == 4 && then != "dies") return "a golden option leaves its choice: > or > dies";
+    if (!option.golden && words.size() == 4) return std::string(form);
+    if (then == "again") option.then = Then::AskAgain;
+    else if (then == "on") option.then = Then::MoveOn;
+    else if (then == "dies") option.then = Then::Dies;
+    else return std::string(form);
+    return std::nullopt;
+}
+
+// An option line or the quit line: "{option 1 >} Text" prints "1 - Text".
+std::optional<std::string> readOptionLine(std::string_view& line, Steps& steps, ReadStory::Passage* passage,
+                                          bool& golden) {
+    std::size_t close = line.find('}');
+    std::string_view tag = line.substr(1, close - 1);
+    DeclaredOption option;
+    if (tag == "quit") {
+        option.number = 200;
+    } else if (auto mistake = readOptionTag(tag, option)) {
+        return mistake;
+    }
+    line.remove_prefix(close + 1);
+    if (!line.starts_with(' ') || line.size() < 2) return "an option's text follows its tag after one blank";
+    line.remove_prefix(1);
+    if (line.ends_with('\\')) return "an option line ends with its line end";
+    if (passage != nullptr) {
+        if (option.number == 200) {
+            if (passage->quitLine) return "the quit line is there twice";
+            passage->quitLine = true;
+        } else {
+            for (const auto& other : passage->options) {
+                if (other.declared.number == option.number) {
+                    return std::string("option ").append(std::to_string(option.number)).append(" is there twice");
+                }
+            }
+            passage->options.push_back({option, std::string(line)});
+        }
+    }
+    golden = option.golden;
+    steps.push_back({Step::Kind::Option, {}, option.golden ? TextColour::Golden : TextColour::Normal});
+    addText(steps, std::to_string(option.number) + " - ");
+    return std::nullopt;
+}
+
 // Reads one line of text into `steps`; a mistake is returned as a message.
-std::optional<std::string> readLine(std::string_view line, Steps& steps) {
+std::optional<std::string> readLine(std::string_view line, Steps& steps, ReadStory::Passage* passage) {
     if (line == "~") {
         addText(steps, "\n");
         return std::nullopt;
+    }
+    if (line == "{hint}") {
+        steps.push_back({Step::Kind::Hint, {}});
+        return std::nullopt;
+    }
+    bool golden = false;
+    if (line.starts_with("{option ") || line.starts_with("{quit}")) {
+        if (auto mistake = readOptionLine(line, steps, passage, golden)) return mistake;
     }
     const bool glued = line.ends_with('\\');
     if (glued) line.remove_suffix(1);
@@ -65,11 +136,14 @@ std::optional<std::string> readLine(std::string_view line, Steps& steps) {
             addText(steps, "\n");
         } else if (tag == "‚" || tag == "‘" || tag == "„") {
             steps.push_back({Step::Kind::Mark, std::string(tag)});
+        } else if (tag.starts_with("option") || tag == "quit" || tag == "hint") {
+            return std::string("{").append(tag).append("} begins its own line");
         } else {
             return "unknown tag {" + std::string(tag) + "}";
         }
         line.remove_prefix(close + 1);
     }
+    if (golden) steps.push_back({Step::Kind::GoldenOptionEnds, {}});
     if (!glued) addText(steps, "\n");
     return std::nullopt;
 }
@@ -102,7 +176,7 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
             for (const auto& passage : story.passages) {
                 if (passage.name == name) mistake("passage " + std::string(name) + " is there twice");
             }
-            story.passages.push_back({std::string(name), lineNumber});
+            story.passages.push_back({std::string(name), lineNumber, {}, false});
             if (steps != nullptr) steps->emplace_back();
             continue;
         }
@@ -111,7 +185,9 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
             continue;
         }
         Steps ignored;
-        if (auto what = readLine(line, steps != nullptr ? steps->back() : ignored)) mistake(*what);
+        if (auto what = readLine(line, steps != nullptr ? steps->back() : ignored, &story.passages.back())) {
+            mistake(*what);
+        }
     }
     for (std::size_t i = 0; steps != nullptr && i < steps->size(); ++i) {
         if ((*steps)[i].empty()) {

@@ -2,14 +2,19 @@
 // what only text without colours shows told to the output's plain marks
 // (console/io/plain_marks.h), which set speech in quotation marks there.
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "console/io/display_options.h"
 #include "console/io/plain_marks.h"
 #include "console/io/print.h"
+#include "story/passages.h"
 #include "story/script.h"
 #include "story/script_steps.h"
 #include "story/visible_name.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -27,9 +32,38 @@ void sayLines(std::string_view text) {
     say(text);
 }
 
+// The line that explains golden options, with its three line ends. Printed
+// in the normal colour that the line before it leaves in force.
+void hintLine() {
+    namespace text = passages::messages;
+    if (marksInWords()) {
+        sayLine(textOf(text::plain_hint));
+        lineEnds(2);
+        return;
+    }
+    say(textOf(text::hint_before));
+    setColourInForce(TextColour::Golden);
+    say(textOf(text::hint_golden));
+    setColourInForce(TextColour::Normal);
+    say(textOf(text::hint_after));
+    lineEnds(3);
+}
+
+std::function<void(const StoryEvent&)>& watcher() {
+    static std::function<void(const StoryEvent&)> watch;
+    return watch;
+}
+
 }  // namespace
 
+void reportStoryEvent(const StoryEvent& event) {
+    if (watcher()) watcher()(event);
+}
+
+void testSeam::watchStory(std::function<void(const StoryEvent&)> watch) { watcher() = std::move(watch); }
+
 void tell(PassageId passage) {
+    reportStoryEvent({StoryEvent::Kind::Told, passage});
     storySignal(StorySignal::PassageBegins);
     for (const Step& step : passagesOf(passage.file).at(passage.passage)) {
         switch (step.kind) {
@@ -38,6 +72,15 @@ void tell(PassageId passage) {
                 break;
             case Step::Kind::Colour:
                 setColourInForce(step.colour);
+                break;
+            case Step::Kind::Option:
+                if (colourInForce() != step.colour) setColourInForce(step.colour);
+                break;
+            case Step::Kind::GoldenOptionEnds:
+                storySignal(StorySignal::GoldenOptionEnds);
+                break;
+            case Step::Kind::Hint:
+                hintLine();
                 break;
             case Step::Kind::Name:
                 storySignal(StorySignal::NameBegins);

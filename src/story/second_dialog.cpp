@@ -22,12 +22,11 @@ void secondDialogScene() {
 
     tell(text::ragnar_and_hulgor);
 
-    ChoicePrompt(value, [] { tell(text::claim_or_deny); },
-                 {
-                     {1, Then::MoveOn, [] { clearScreen(); tell(text::claim_to_be_hulgor); }},
-                     {2, Then::MoveOn, [] { clearScreen(); tell(text::deny_being_hulgor); }},
-                 },
-                 QuitLine::Offered);
+    ChoicePrompt<text::claim_or_deny>(value, [] { tell(text::claim_or_deny); },
+                                      {
+                                          {1, [] { clearScreen(); tell(text::claim_to_be_hulgor); }},
+                                          {2, [] { clearScreen(); tell(text::deny_being_hulgor); }},
+                                      });
 
     // Whatever the hero said, nobody hears the end of it.
     playSound("Dragonattack.wav");

@@ -46,11 +46,10 @@ void southRoadScene() {
     clearScreen();
     tell(text::walk_south);
     tell(text::bard_song);
-    ChoicePrompt(bardChoice, [] { tell(text::bard_question); },
-                 {
-                     {1, Then::MoveOn, claimToBeHulgor},
-                     {2, Then::MoveOn, tellRealName},
-                     {3, Then::Dies, mockTheName},
-                 },
-                 QuitLine::NotOffered);
+    ChoicePrompt<text::bard_question>(bardChoice, [] { tell(text::bard_question); },
+                                      {
+                                          {1, claimToBeHulgor},
+                                          {2, tellRealName},
+                                          {3, mockTheName},
+                                      });
 }

@@ -151,12 +151,6 @@ private:
     std::optional<std::pair<std::size_t, std::size_t>> tagComma_;  // step and byte: a comma there if a tag follows
 };
 
-// A numbered option: "2 - Sag deinen richtigen Namen".
-bool isOptionLine(std::string_view line) {
-    std::size_t digits = line.find_first_not_of("0123456789");
-    return digits > 0 && digits != std::string_view::npos && line.substr(digits).starts_with(" - ");
-}
-
 // The filter. Outside a passage, and wherever colours are shown, it passes
 // text, flushes and colours on as they come. A passage with marks in words
 // is held whole until it ends (it is printed at once, nothing waits in
@@ -190,6 +184,7 @@ public:
             case StorySignal::InnerQuoteOpens: held_.push_back({Step::Kind::Mark, "‚"}); break;
             case StorySignal::InnerQuoteCloses: held_.push_back({Step::Kind::Mark, "‘"}); break;
             case StorySignal::NewQuotation: held_.push_back({Step::Kind::Mark, "„"}); break;
+            case StorySignal::GoldenOptionEnds: held_.push_back({Step::Kind::Mark, std::string(consoleMessages().plainOptionMark)}); break;
             case StorySignal::PassageBegins: break;
         }
         inName_ = signal == StorySignal::NameBegins;
@@ -228,11 +223,9 @@ private:
         inName_ = false;
         const Steps steps = quoting_.marked(held_, colourBefore_, lastBefore_);
         held_.clear();
-        TextColour inForce = colourBefore_;
         for (const Step& step : steps) {
             switch (step.kind) {
                 case Step::Kind::Colour:
-                    inForce = step.colour;
                     setTextColour(step.colour);
                     break;
                 case Step::Kind::Name:
@@ -245,7 +238,6 @@ private:
                          text.remove_prefix(end + 1)) {
                         std::string_view line = text.substr(0, end);
                         write(line);
-                        if (inForce == TextColour::Golden && isOptionLine(line)) write(consoleMessages().plainOptionMark);
                         next_->sputc('\n');
                         next_->pubsync();
                     }

@@ -21,6 +21,7 @@ enum class StorySignal {
     InnerQuoteOpens,   // {‚}: speech quoted inside speech begins
     InnerQuoteCloses,  // {‘}: and ends
     NewQuotation,      // {„}: another speaker goes on in the same colour
+    GoldenOptionEnds,  // the line end of an option that moves the story on
 };
 
 // Puts the filter in front of `out`'s buffer. Install it last, in front of

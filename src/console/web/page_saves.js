@@ -3,7 +3,7 @@
 // nothing; a good one replaces the stored files in one step.
 (() => {
   const names = ['savegame.txt', 'name.txt', 'permadeath.txt'];
-  const labels = ['erster Dialog', 'zweiter Dialog', 'Das Erwachen'];
+  const labels = HulgorCheckpointLabels;  // generated from the game's table
   const game = 'Hulgor – der Barbar';
   const largest = 8 * 1024 * 1024;
   const status = document.getElementById('status');

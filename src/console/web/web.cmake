@@ -8,14 +8,27 @@ set(HULGOR_WEB ${CMAKE_CURRENT_SOURCE_DIR}/src/console/web)
 # Asyncify turns the game's blocking waits (key, line, pause, storage flush)
 # into waits for the browser; the game starts once the saves are loaded.
 set_target_properties(hulgor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HULGOR_SITE})
+
+# The checkpoint labels the page accepts in a loaded save, taken from the
+# game's table of resume places.
+set(page_checkpoints ${CMAKE_BINARY_DIR}/generated/page_checkpoints.js)
+add_custom_command(OUTPUT ${page_checkpoints}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR} -DOUT=${page_checkpoints}
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/tools/checkpoint_labels.cmake
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/story/chapter_run.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/state/game_state.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/checkpoint_labels.cmake
+  COMMENT "Listing the checkpoint labels for the page" VERBATIM)
+add_custom_target(page_checkpoints DEPENDS ${page_checkpoints})
+add_dependencies(hulgor page_checkpoints)
 target_link_options(hulgor PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sINVOKE_RUN=0 -sALLOW_MEMORY_GROWTH
   -sFORCE_FILESYSTEM -sENVIRONMENT=web
   "SHELL:--pre-js ${HULGOR_WEB}/page_storage.js" "SHELL:--pre-js ${HULGOR_WEB}/page.js"
-  "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js" "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
+  "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js" "SHELL:--pre-js ${page_checkpoints}"
+  "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
 set_property(TARGET hulgor APPEND PROPERTY LINK_DEPENDS
   ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
-  ${HULGOR_WEB}/page_saves.js)
+  ${page_checkpoints} ${HULGOR_WEB}/page_saves.js)
 # emcc's JavaScript optimizer needs acorn, which Debian keeps in /usr/share/nodejs.
 if(EXISTS /usr/share/nodejs/acorn)
   set_target_properties(hulgor PROPERTIES

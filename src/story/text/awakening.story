@@ -3,11 +3,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 # The colour set again where it is already normal: a terminal still gets it.
 === normal_colour
@@ -19,11 +21,11 @@ Auch das Pferd ist verschwunden, geflohen oder gefressen. Zu deiner Erleichterun
 Offenbar bist du der einzige Überlebende. Deine Hände sind noch immer gefesselt.
 ~
 ~
-{option}1 - Nach etwas umschauen, womit du deine Fesseln loswerden kannst
-{normal}2 - Nach anderen Überlebenden umschauen und rufen{_}
+{option 1 >} Nach etwas umschauen, womit du deine Fesseln loswerden kannst
+{option 2 again} Nach anderen Überlebenden umschauen und rufen{_}
 ~
 ~
-200 - Beenden
+{quit} Beenden
 
 === cut_the_bonds
 Ganz in der Nähe entdeckst du einen scharfkantigen Holzsplitter. Mühsam kriechst du hinüber, um deine Fesseln daran durchzuscheuern.
@@ -54,15 +56,15 @@ Auf jeden Fall solltest du dich nach einer Waffe umsehen. Vielleicht liegt hier 
 
 # Offered until the sword is found.
 === search_option
-1 - Dich umschauen und nach einer Waffe suchen
+{option 1 again} Dich umschauen und nach einer Waffe suchen
 
 === way_options
-{option}2 - Zum Berg gehen, um eine Höhle zu suchen
-3 - Richtung Süden gehen, um die Quelle des Rauches zu untersuchen
-4 - In Richtung des Turms gehen
+{option 2 >} Zum Berg gehen, um eine Höhle zu suchen
+{option 3 >} Richtung Süden gehen, um die Quelle des Rauches zu untersuchen
+{option 4 >} In Richtung des Turms gehen
 ~
 ~
-{normal}200 - Beenden
+{quit} Beenden
 
 === already_searched
 Das hast du bereits getan.

@@ -3,11 +3,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 # Ends in Ragnar's colour, for his ideas that follow.
 === arrival
@@ -27,8 +29,8 @@ Wir könnten warten, bis jemand vorbeikommt, ihn überfallen und uns seine Sache
 Oder wir nehmen den geheimen Weg durch die Kanalisation. Der ist allerdings gefährlich, denn dort unten hausen Goblins.
 {normal}
 ~
-{option}1 - Überfall
-2 - Kanalisation
+{option 1 > dies} Überfall
+{option 2 >} Kanalisation
 
 # The last sentence breaks its line after "wegen", as it always has.
 === ambush

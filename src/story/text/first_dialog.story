@@ -2,11 +2,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 === opening
 Langsam öffnest du die Augen. Verwirrt stellst du fest, dass du nicht mehr in deinem Schlafzimmer bist.
@@ -20,12 +22,13 @@ Ihr seid also endlich wach,{normal} sagt er mit tiefer Stimme und sieht dich sel
 ~
 
 === options
-{option}1 - Aufspringen und die Flucht ergreifen.
-2 - Fragen, wo du bist
-3 - Um Hilfe rufen
+{hint}
+{option 1 >} Aufspringen und die Flucht ergreifen.
+{option 2 >} Fragen, wo du bist
+{option 3 >} Um Hilfe rufen
 ~
 ~
-{normal}200 - Spiel beenden
+{quit} Spiel beenden
 
 === flee
 Erschrocken willst du aufspringen, doch die Fesseln halten dich unerbittlich fest.

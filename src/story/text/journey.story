@@ -3,11 +3,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 # --- With Ragnar ------------------------------------------------------------
 
@@ -17,9 +19,9 @@
 Gemeinsam mit Ragnar setzt du die Reise fort. {speech}Wir sind fast da,{normal} sagt er mit einem fröhlichen Lächeln zu dir, doch selbst nach einer Nacht Ruhe sieht man auch ihm die Erschöpfung deutlich an.
 ~
 ~
-{option}1 - Über den Drachenangriff reden
-2 - Ihn über das Orakel ausfragen
-3 - Schweigen
+{option 1 >} Über den Drachenangriff reden
+{option 2 >} Ihn über das Orakel ausfragen
+{option 3 >} Schweigen
 
 === talk_about_dragon
 Ragnar seufzt. Das Thema ist ihm sichtlich unangenehm.
@@ -53,9 +55,9 @@ Trotzdem ist dir seine Gesellschaft lieber, als allein zu reisen, denn er kennt 
 Also erfindest du munter Geschichten über all das, was du angeblich erlebt hast.
 ~
 ~
-1 - Erzähle eine Geschichte, wie du einen Drachen getötet hast
-2 - Erzähle von einem Abenteuer mit einem Troll
-3 - Erzähle von einer Schlacht gegen Blutelfen
+{option 1 on} Erzähle eine Geschichte, wie du einen Drachen getötet hast
+{option 2 on} Erzähle von einem Abenteuer mit einem Troll
+{option 3 on} Erzähle von einer Schlacht gegen Blutelfen
 
 === tale_of_the_dragon
 Du erzählst von einem epischen Kampf gegen einen Drachen, wobei dir dein letzter Durchgang eines Fantasy-Videospiels gute Dienste leistet.

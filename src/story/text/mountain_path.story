@@ -4,11 +4,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 # Shown again after every wrong entry. No colour is set: everything is in the
 # normal colour the crossroads left, the answers too. The last sentence of the
@@ -20,9 +22,9 @@ Vier Wölfe springen aus dem Dickicht, die Augen voller Blutgier, und fletschen 
 Eine Flucht scheint unmöglich, also machst du dich bereit, um dein Leben zu kämpfen. Du hast noch nie zuvor{n}mit einem Schwert gekämpft, doch dir bleibt keine Wahl.
 ~
 ~
-1 - Dich auf den nächsten Wolf stürzen und ihn angreifen
-2 - Brüllen, um sie abzuschrecken
-3 - Den ersten Angriff abwarten und versuchen, auszuweichen
+{option 1 dies} Dich auf den nächsten Wolf stürzen und ihn angreifen
+{option 2 on} Brüllen, um sie abzuschrecken
+{option 3 on} Den ersten Angriff abwarten und versuchen, auszuweichen
 
 === attack_wolf
 Du stürmst los und fuchtelst unbeholfen mit dem Schwert herum, doch du triffst nichts.
@@ -96,8 +98,8 @@ Ragnar winkt nur ab und wendet sich wieder dem Fleisch zu.
 Fangen wir doch damit an, wer Ihr eigentlich seid.
 {normal}
 ~
-1 - Deinen echten Namen nennen
-2 - Dich weiter als Hulgor vorstellen
+{option 1 on} Deinen echten Namen nennen
+{option 2 on} Dich weiter als Hulgor vorstellen
 
 === true_name
 Du nennst ihm deinen echten Namen und bist ehrlich zu ihm. Ragnar grinst.

@@ -2,11 +2,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 === ragnar_and_hulgor
 {speech}
@@ -31,10 +33,10 @@ Einerseits hast du keine Ahnung, wer dieser Hulgor überhaupt ist. Aber für ein
 Andererseits könnte sich Ehrlichkeit auszahlen.
 ~
 ~
-{option}1 - Behaupten, dass du tatsächlich Hulgor bist
-2 - Sagen, dass du nicht Hulgor bist
+{option 1 >} Behaupten, dass du tatsächlich Hulgor bist
+{option 2 >} Sagen, dass du nicht Hulgor bist
 ~
-{normal}200 - Beenden
+{quit} Beenden
 
 === claim_to_be_hulgor
 {normal}Du bemühst dich, so eindrucksvoll und selbstsicher wie möglich zu wirken, als du sprichst: {speech}Ganz recht, ich bin Hulgor, der gefürchtete...

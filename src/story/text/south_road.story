@@ -4,11 +4,13 @@
 #
 # Markup (docs/story-markup.md): "=== name" starts a passage; every line is
 # printed with a line end, "\" at its end glues it to what comes next, "~"
-# alone is an empty line; {speech} {option} {good} {bad} {normal} set the
-# colour from there on; {name} is the hero's name; {n} a line end inside a
+# alone is an empty line; {speech} {good} {bad} {normal} set the colour
+# from there on; {name} is the hero's name; {n} a line end inside a
 # sentence; {_} a blank that would otherwise be invisible; {‚} {‘} {„}
-# quotation marks shown only without colours. Blank lines and lines starting
-# with # are ignored.
+# quotation marks shown only without colours. "{option 1 >} Text" is an
+# option line (> golden: it moves the story on; "again", "on", "dies" for
+# the others), "{quit} Beenden" the quit line, {hint} the hint line. Blank
+# lines and lines starting with # are ignored.
 
 === walk_south
 Du packst dein Schwert und marschierst los.
@@ -40,9 +42,9 @@ Dazu singt er einen seltsamen Text:
 Ich bin Bittersport, der berühmte Barde! Und wie lautet Euer werter Name?
 {normal}
 ~
-{option}1 - Stell dich als Hulgor vor
-2 - Sag deinen richtigen Namen
-{normal}3 - Dich über seinen Namen lustig machen
+{option 1 >} Stell dich als Hulgor vor
+{option 2 >} Sag deinen richtigen Namen
+{option 3 dies} Dich über seinen Namen lustig machen
 ~
 
 === claim_hulgor
