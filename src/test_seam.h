@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 struct ReadStory;
 
@@ -20,6 +22,17 @@ std::string soundNowPlaying();
 // Story (story/script_parser.cpp): reads a story file as the game does and
 // reports its passages and markup mistakes (ReadStory, in story/script.h).
 ReadStory readStory(std::string_view text);
+
+// Story (story/scene.cpp): told of each numbered choice just before its
+// number is read: the prompt (the same at each asking of one prompt), each
+// offered number with what it leads to, and whether 200 quits there.
+enum class Leads : std::uint8_t { AskAgain, MoveOn, Dies };
+struct ChoiceAsked {
+    const void* prompt;
+    std::vector<std::pair<std::int32_t, Leads>> offered;
+    bool quitLine;
+};
+extern std::function<void(const ChoiceAsked&)> onChoiceAsked;
 
 // Front end (frontend/menu_loop.cpp).
 // The game as if a new game from the entry-point menu had reached `story`,

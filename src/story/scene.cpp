@@ -5,6 +5,7 @@
 #include "console/io/display_options.h"
 #include "console/io/input.h"
 #include "state/game_state.h"
+#include "test_seam.h"
 
 void resetHero() {
     game.reservedA = 0;
@@ -13,6 +14,8 @@ void resetHero() {
     game.hasSword = 0;
     game.health = Health::Unhurt;
 }
+
+std::function<void(const testSeam::ChoiceAsked&)> testSeam::onChoiceAsked;
 
 namespace {
 constexpr std::int32_t QuitNumber = 200;
@@ -32,6 +35,11 @@ std::int32_t ChoicePrompt(std::int32_t& value, const std::function<void()>& prin
         }
         printBlock();
         if (displayOptions().plain) say(PlainChoicePrompt);
+        if (testSeam::onChoiceAsked) {
+            testSeam::ChoiceAsked asked{&value, {}, quitLine == QuitLine::Offered};
+            for (const Choice& c : choices) asked.offered.emplace_back(c.number, static_cast<testSeam::Leads>(c.then));
+            testSeam::onChoiceAsked(asked);
+        }
         if (!readNumber(value)) continue;
         if (const Choice* chosen = findChoice(choices, value)) {
             if (chosen->handler) chosen->handler();
