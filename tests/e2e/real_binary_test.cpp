@@ -88,6 +88,28 @@ char processState(pid_t pid) {
     return after == std::string::npos || after + 2 >= stat.size() ? '?' : stat[after + 2];
 }
 
+// Where a paging prompt in `out` is drawn in a colour other than the normal
+// one, or the colour in force before it is not shown again after it.
+std::string pagingPromptFault(const std::string& out) {
+    auto colourBefore = [&](std::size_t end) {
+        for (std::size_t at = out.rfind("\x1b[", end); at != std::string::npos && at > 0; at = out.rfind("\x1b[", at - 1)) {
+            std::size_t stop = out.find_first_not_of("0123456789;", at + 2);
+            if (stop < end && out[stop] == 'm') return std::pair{out.substr(at, stop + 1 - at), at};
+        }
+        return std::pair{std::string("\x1b[0m"), std::size_t{0}};
+    };
+    for (auto at = out.find("[weiter"); at != std::string::npos; at = out.find("[weiter", at + 1)) {
+        const auto [atPrompt, where] = colourBefore(at);
+        if (atPrompt != "\x1b[0m") return "a paging prompt drawn in the colour " + atPrompt.substr(1);
+        const std::string inForce = where == 0 ? atPrompt : colourBefore(where).first;
+        const std::size_t erased = out.find('\r', out.find('\r', at) + 1);
+        if (erased != std::string::npos && inForce != "\x1b[0m" && out.compare(erased + 1, inForce.size(), inForce) != 0) {
+            return "the colour " + inForce.substr(1) + " is not back after a paging prompt";
+        }
+    }
+    return "";
+}
+
 // The game in a pseudo-terminal of its own, in a working folder of its own.
 // The test keeps the terminal's slave side open to look at its mode later.
 class TerminalGame {
@@ -109,6 +131,7 @@ public:
         ::fcntl(master_, F_SETFL, O_NONBLOCK);  // typing much reads what the game shows meanwhile
     }
     ~TerminalGame() {
+        EXPECT_EQ(pagingPromptFault(output_), "");
         if (!exited_) ::kill(gamePid(), SIGKILL), ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
         ::close(master_);
         ::close(slave_);
