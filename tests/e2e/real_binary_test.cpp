@@ -929,21 +929,28 @@ TEST(RealBinary, ToAFileTheTextIsTheGamesOwn) {
     }
 }
 
-// --help, --version and an unknown option, with no terminal: what each
-// prints where, and the exit status.
+// --help, --version and options it does not know, with no terminal: what
+// each prints where, and the exit status. Nothing of an unknown option
+// reaches the terminal as a control character.
 TEST(RealBinary, HelpVersionAndUnknownOptions) {
+    const std::string more = "\nMit --help siehst du alle Optionen.\n", bad = "\xEF\xBF\xBD";  // U+FFFD
     const std::vector<std::tuple<std::string, int, std::string, std::string>> cases{
         {"--help", 0, "Hulgor – der Barbar: ein Textabenteuer", ""},
+        {"--version --help", 0, "Hulgor – der Barbar: ein Textabenteuer", ""},
         {"--version", 0, "Version: ALPHA 0.2.0\n", ""},
-        {"--farbe", 2, "", "hulgor: unbekannte Option „--farbe“.\nMit --help siehst du alle Optionen.\n"},
+        {"--farbe", 2, "", "hulgor: unbekannte Option „--farbe“." + more},
+        {"--fast --transcript", 2, "", "hulgor: --transcript braucht einen Dateinamen." + more},
+        {"$'\\x1b]0;x\\x07\\x7f\\xc2\\x9b\\xff'", 2, "",
+         "hulgor: unbekannte Option „^[]0;x^G^?" + bad + bad + "“." + more},
+        {"$'\\xfc\\x80\\x80\\x80'", 2, "", "hulgor: unbekannte Option „" + bad + bad + bad + bad + "“." + more},
     };
     WorkFolder folder("hulgor-e2e");
     for (const auto& [option, status, out, err] : cases) {
-        std::string command = std::string(HULGOR_BINARY) + " " + option + " >out.txt 2>err.txt </dev/null";
+        std::string command = "bash -c \"'" + std::string(HULGOR_BINARY) + "' " + option + " >out.txt 2>err.txt </dev/null\"";
         int result = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == status) << option;
         EXPECT_TRUE(fileBytes("out.txt").starts_with(out)) << fileBytes("out.txt");
-        EXPECT_EQ(fileBytes("err.txt"), err);
+        EXPECT_EQ(fileBytes("err.txt"), err) << option;
         EXPECT_FALSE(fs::exists("savegame.txt") || fs::exists("name.txt"));
     }
 }
