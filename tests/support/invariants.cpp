@@ -233,9 +233,16 @@ struct Checker {
         // Speech never runs on into narration: the colour set after the
         // speech colour is the normal one, or a banner line in green or red
         // capitals ("DEINE BEZIEHUNG ...", "DU BIST TOT.").
-        static const std::regex banner("\\{(Green|Red)\\}[A-Z ]{4}");
+        static const std::regex banner("\\{(Green|Red)\\}[A-Z][A-Z ]{3}");
         const auto& colours = scripted::script().colourEvents;
         for (; speechChecked + 1 < colours.size(); ++speechChecked) {
+            // A banner line gives the normal colour back at its line end.
+            if (const auto& [at, colour] = colours[speechChecked];
+                colour != "Yellow" && std::regex_match(all.substr(at, colour.size() + 6), banner)) {
+                if (all.compare(all.find('\n', at) + 1, 8, "{Normal}") != 0) {
+                    broken.push_back("invariant: a banner line leaves its colour in force: " + all.substr(at, 60));
+                }
+            }
             if (colours[speechChecked].second != "Yellow") continue;
             const auto& [at, next] = colours[speechChecked + 1];
             const bool isBanner =
