@@ -3,6 +3,7 @@
 // that these tests preload into it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <csignal>
@@ -132,6 +133,13 @@ public:
     }
     ~TerminalGame() {
         EXPECT_EQ(pagingPromptFault(output_), "");
+        // Nothing typed reaches the terminal as a control character: only
+        // line ends, backspaces, the bell and the game's own escape sequences.
+        const auto control = std::ranges::find_if(output_, [](unsigned char byte) {
+            return (byte < 0x20 && std::string_view("\r\n\b\a\x1b").find(static_cast<char>(byte)) == std::string_view::npos) ||
+                   byte == 0x7f;
+        });
+        EXPECT_EQ(control, output_.end()) << "control character " << int{*control};
         if (!exited_) ::kill(gamePid(), SIGKILL), ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
         ::close(master_);
         ::close(slave_);
