@@ -39,28 +39,3 @@ TEST(StoryText, EveryPassageIsWellFormedAndTold) {
         }
     }
 }
-
-// The checker itself finds each kind of mistake, at its line.
-TEST(StoryText, MistakesAreFoundWithTheirLine) {
-    const std::string text =
-        "stray text\n"
-        "=== fine\nA {speech}line{normal} with {name}.\\\n~\n"
-        "=== fine\nTrailing blank \n{colour}\nOpen {speech\nClose }\n"
-        "=== empty\n=== bad name\nLast.\n"
-        "=== options\n{option 1 >} A\n{option 1 again} B\n{option 2 maybe} C\nSay {quit} D\n{option 3 >}\n";
-    const std::vector<std::string> expected{"1: text before the first passage",
-                                            "5: passage fine is there twice",
-                                            "6: a blank at the end of a line is invisible: write {_}, or \\ to go on "
-                                            "without a line end",
-                                            "7: unknown tag {colour}",
-                                            "8: a { without its }",
-                                            "9: a } without its {",
-                                            "10: passage empty has no text",
-                                            "11: a passage header reads \"=== name\"",
-                                            "15: option 1 is there twice",
-                                            "16: an option reads {option n >}, {option n > dies} or {option n "
-                                            "again|on|dies}",
-                                            "17: {quit} begins its own line",
-                                            "18: an option's text follows its tag after one blank"};
-    EXPECT_EQ(testSeam::readStory(text).mistakes, expected);
-}

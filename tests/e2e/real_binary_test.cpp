@@ -3,6 +3,7 @@
 // that these tests preload into it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <csignal>
@@ -88,6 +89,28 @@ char processState(pid_t pid) {
     return after == std::string::npos || after + 2 >= stat.size() ? '?' : stat[after + 2];
 }
 
+// Where a paging prompt in `out` is drawn in a colour other than the normal
+// one, or the colour in force before it is not shown again after it.
+std::string pagingPromptFault(const std::string& out) {
+    auto colourBefore = [&](std::size_t end) {
+        for (std::size_t at = out.rfind("\x1b[", end); at != std::string::npos && at > 0; at = out.rfind("\x1b[", at - 1)) {
+            std::size_t stop = out.find_first_not_of("0123456789;", at + 2);
+            if (stop < end && out[stop] == 'm') return std::pair{out.substr(at, stop + 1 - at), at};
+        }
+        return std::pair{std::string("\x1b[0m"), std::size_t{0}};
+    };
+    for (auto at = out.find("[weiter"); at != std::string::npos; at = out.find("[weiter", at + 1)) {
+        const auto [atPrompt, where] = colourBefore(at);
+        if (atPrompt != "\x1b[0m") return "a paging prompt drawn in the colour " + atPrompt.substr(1);
+        const std::string inForce = where == 0 ? atPrompt : colourBefore(where).first;
+        const std::size_t erased = out.find('\r', out.find('\r', at) + 1);
+        if (erased != std::string::npos && inForce != "\x1b[0m" && out.compare(erased + 1, inForce.size(), inForce) != 0) {
+            return "the colour " + inForce.substr(1) + " is not back after a paging prompt";
+        }
+    }
+    return "";
+}
+
 // The game in a pseudo-terminal of its own, in a working folder of its own.
 // The test keeps the terminal's slave side open to look at its mode later.
 class TerminalGame {
@@ -109,6 +132,14 @@ public:
         ::fcntl(master_, F_SETFL, O_NONBLOCK);  // typing much reads what the game shows meanwhile
     }
     ~TerminalGame() {
+        EXPECT_EQ(pagingPromptFault(output_), "");
+        // Nothing typed reaches the terminal as a control character: only
+        // line ends, backspaces, the bell and the game's own escape sequences.
+        const auto control = std::ranges::find_if(output_, [](unsigned char byte) {
+            return (byte < 0x20 && std::string_view("\r\n\b\a\x1b").find(static_cast<char>(byte)) == std::string_view::npos) ||
+                   byte == 0x7f;
+        });
+        EXPECT_EQ(control, output_.end()) << "control character " << int{*control};
         if (!exited_) ::kill(gamePid(), SIGKILL), ::kill(pid_, SIGKILL), ::waitpid(pid_, nullptr, 0);
         ::close(master_);
         ::close(slave_);
@@ -906,21 +937,28 @@ TEST(RealBinary, ToAFileTheTextIsTheGamesOwn) {
     }
 }
 
-// --help, --version and an unknown option, with no terminal: what each
-// prints where, and the exit status.
+// --help, --version and options it does not know, with no terminal: what
+// each prints where, and the exit status. Nothing of an unknown option
+// reaches the terminal as a control character.
 TEST(RealBinary, HelpVersionAndUnknownOptions) {
+    const std::string more = "\nMit --help siehst du alle Optionen.\n", bad = "\xEF\xBF\xBD";  // U+FFFD
     const std::vector<std::tuple<std::string, int, std::string, std::string>> cases{
         {"--help", 0, "Hulgor – der Barbar: ein Textabenteuer", ""},
+        {"--version --help", 0, "Hulgor – der Barbar: ein Textabenteuer", ""},
         {"--version", 0, "Version: ALPHA 0.2.0\n", ""},
-        {"--farbe", 2, "", "hulgor: unbekannte Option „--farbe“.\nMit --help siehst du alle Optionen.\n"},
+        {"--farbe", 2, "", "hulgor: unbekannte Option „--farbe“." + more},
+        {"--fast --transcript", 2, "", "hulgor: --transcript braucht einen Dateinamen." + more},
+        {"$'\\x1b]0;x\\x07\\x7f\\xc2\\x9b\\xff'", 2, "",
+         "hulgor: unbekannte Option „^[]0;x^G^?" + bad + bad + "“." + more},
+        {"$'\\xfc\\x80\\x80\\x80'", 2, "", "hulgor: unbekannte Option „" + bad + bad + bad + bad + "“." + more},
     };
     WorkFolder folder("hulgor-e2e");
     for (const auto& [option, status, out, err] : cases) {
-        std::string command = std::string(HULGOR_BINARY) + " " + option + " >out.txt 2>err.txt </dev/null";
+        std::string command = "bash -c \"'" + std::string(HULGOR_BINARY) + "' " + option + " >out.txt 2>err.txt </dev/null\"";
         int result = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == status) << option;
         EXPECT_TRUE(fileBytes("out.txt").starts_with(out)) << fileBytes("out.txt");
-        EXPECT_EQ(fileBytes("err.txt"), err);
+        EXPECT_EQ(fileBytes("err.txt"), err) << option;
         EXPECT_FALSE(fs::exists("savegame.txt") || fs::exists("name.txt"));
     }
 }

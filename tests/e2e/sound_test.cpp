@@ -2,7 +2,6 @@
 // them, each program in a child process of its own.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -36,84 +35,6 @@ struct Wave {
 };
 
 }  // namespace
-
-// Which files the game plays: the kinds its own sounds and a player's are,
-// and none whose playing would cost far more memory than the file itself.
-TEST(Sounds, WaveHeadersTheGamePlays) {
-    auto with = [](auto change) {
-        Wave wave;
-        change(wave);
-        return wave.bytes();
-    };
-    const std::string good = Wave{}.bytes();
-    const std::string huge = with([](Wave& w) { w.data = MaxSoundFileBytes; });
-    const struct {
-        const char* what;
-        std::string bytes;
-        bool playable;
-    } cases[] = {
-        {"16-bit mono at 44.1 kHz, as the game's own", good, true},
-        {"24-bit stereo", with([](Wave& w) { w.bits = 24, w.channels = 2; }), true},
-        {"32-bit float", with([](Wave& w) { w.tag = 3, w.bits = 32; }), true},
-        {"an odd-sized chunk before the data, padded", with([](Wave& w) { w.before = "LIST" + little(3, 4) + std::string("abc\0", 4); }),
-         true},
-        {"samples cut short at the end of the file", good.substr(0, good.size() - 100), true},
-        {"a rate of 1 Hz", with([](Wave& w) { w.rate = 1; }), false},
-        {"a rate of 22,050 Hz", with([](Wave& w) { w.rate = 22050; }), false},
-        {"a rate of 48 kHz", with([](Wave& w) { w.rate = 48000; }), false},
-        {"8 bits", with([](Wave& w) { w.bits = 8; }), false},
-        {"16-bit float", with([](Wave& w) { w.tag = 3; }), false},
-        {"no channel", with([](Wave& w) { w.channels = 0; }), false},
-        {"six channels", with([](Wave& w) { w.channels = 6; }), false},
-        {"12 bits", with([](Wave& w) { w.bits = 12; }), false},
-        {"a block size that does not match", with([](Wave& w) { w.blockAlign = 7; }), false},
-        {"ADPCM", with([](Wave& w) { w.tag = 2; }), false},
-        {"no sound in the data chunk", with([](Wave& w) { w.data = 0; }), false},
-        {"a chunk longer than the file", with([](Wave& w) { w.before = "LIST" + little(0xFFFFFFF0, 4); }), false},
-        {"no data chunk", good.substr(0, 36), false},
-        {"data before the format", "RIFF" + little(20, 4) + "WAVEdata" + little(4, 4) + "abcd", false},
-        {"no RIFF at the start", "RIFX" + good.substr(4), false},
-        {"larger than the bound", huge, false},
-        {"empty", "", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(playableWave(c.bytes), c.playable) << c.what;
-}
-
-// Two runs of the generator give the same bytes, and every file is a plain
-// PCM WAV (44.1 kHz, 16 bits, mono) of the right length and level, silent at
-// both ends.
-TEST(Sounds, EightDeterministicCleanPcmFiles) {
-    WorkFolder folder("hulgor-sounds");
-    ASSERT_EQ(std::system("'" MAKE_SOUNDS "' a && '" MAKE_SOUNDS "' b"), 0);
-    const double minusOneDb = 32768.0 * std::pow(10.0, -1.0 / 20.0);
-    for (const std::string name : {"intro.wav", "719.wav", "Dragonattack.wav", "erfolg.wav", "wolves.wav",
-                                   "bard.wav", "gore.wav", "death.wav"}) {
-        SCOPED_TRACE(name);
-        const std::string wav = fileBytes("a/" + name);
-        ASSERT_GT(wav.size(), 44u);
-        EXPECT_EQ(wav, fileBytes("b/" + name));
-        const auto dataSize = static_cast<std::uint32_t>(wav.size() - 44);
-        EXPECT_EQ(wav.substr(0, 44), "RIFF" + little(dataSize + 36, 4) + "WAVEfmt " + little(16, 4) + little(1, 2) +
-                                         little(1, 2) + little(44100, 4) + little(88200, 4) + little(2, 2) +
-                                         little(16, 2) + "data" + little(dataSize, 4));
-        std::vector<int> samples;
-        for (std::size_t at = 44; at + 1 < wav.size(); at += 2) {
-            auto low = static_cast<unsigned char>(wav[at]), high = static_cast<unsigned char>(wav[at + 1]);
-            samples.push_back(static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8)));
-        }
-        EXPECT_GE(samples.size(), 44100u / 2);
-        EXPECT_LE(samples.size(), 44100u * 4);
-        int peak = 0;
-        for (int sample : samples) peak = std::max(peak, std::abs(sample));
-        EXPECT_LE(peak, minusOneDb);
-        EXPECT_GT(peak, minusOneDb / 2) << "too quiet";
-        // Fades: silent at both ends, and still quiet 1 ms in from each end.
-        EXPECT_EQ(samples.front(), 0);
-        EXPECT_EQ(samples.back(), 0);
-        EXPECT_LE(std::abs(samples[44]), peak / 4);
-        EXPECT_LE(std::abs(samples[samples.size() - 45]), peak / 4);
-    }
-}
 
 // The SDL back end on SDL's dummy driver or on a driver that cannot be
 // opened (the audio device belongs to the process, so each case runs the

@@ -1,6 +1,6 @@
 // The terminal console's pure pieces: wrapping text at blanks to the
 // window's width, the columns a character takes, where a key press ends, and
-// the pause loop, keys read from a pipe. (Colour sequences and key waits
+// keys read from a pipe. (Colour sequences and key waits
 // are checked on the real binary.)
 #include <gtest/gtest.h>
 
@@ -14,7 +14,6 @@
 #include "console/terminal/line_editor.h"
 #include "console/layout/line_wrap.h"
 #include "console/layout/pager.h"
-#include "console/io/pause.h"
 #include "console/layout/utf8.h"
 #include "console/terminal/terminal_keys.h"
 
@@ -311,21 +310,4 @@ TEST(LineEditor, EachKeyEditsTheLineAndShowsItself) {
         EXPECT_EQ(editor.take(), c.line) << c.what;
         EXPECT_EQ(editor.take(), "") << c.what;
     }
-}
-
-// The pause never ends early: a sleep that wakes up after half of what it
-// asked for is followed by another for the rest, rounded up to whole
-// milliseconds.
-TEST(TerminalPause, NeverShorterThanAskedEvenWhenSleepsReturnEarly) {
-    using namespace std::chrono;
-    steady_clock::time_point fake{};
-    std::vector<milliseconds> sleeps;
-    pauseUntilElapsed(3000, [&] { return fake; }, [&](milliseconds length) {
-        sleeps.push_back(length);
-        fake += duration_cast<nanoseconds>(length) / 2;
-    });
-    EXPECT_GE(fake - steady_clock::time_point{}, 3000ms);
-    const std::vector<milliseconds> expected{3000ms, 1500ms, 750ms, 375ms, 188ms, 94ms, 47ms,
-                                             23ms,   12ms,   6ms,   3ms,   1ms,   1ms};
-    EXPECT_EQ(sleeps, expected);
 }

@@ -9,7 +9,11 @@
 // around the offered ranges, 200, words, names of any bytes, empty lines, two
 // tokens on a line; with --plain in plain text.
 //
-//   random_player --games 100000 --seed 7 [--plain | --no-colour] [--digests FILE]
+//   random_player --games 100000 --seed 7 [--plain | --no-colour] [--digests FILE] [--scenes]
+//
+// With --scenes, each game starts at a scene of the story in turn, the hero
+// named with control characters, C1 controls and broken UTF-8 among his
+// letters, as no player could type at the name prompt alone.
 //
 // With --digests, every game's whole transcript (output, colour and console
 // events, standard error) is reduced to one hash line in FILE, so two builds
@@ -29,7 +33,9 @@
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "story/chapters.h"
+#include "test_seam.h"
 #include "support/invariants.h"
+#include "support/named_scenes.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
 
@@ -37,7 +43,9 @@ namespace {
 
 // Plays the game that `bytes` describe; false, with what broke and the end
 // of the transcript on standard error, when an invariant broke.
-bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWaits, std::ostream* digests = nullptr) {
+// With `scene`, the game starts there with the hero named `name`.
+bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWaits, std::ostream* digests = nullptr,
+                 const NamedScene* scene = nullptr, const std::string& name = "") {
     if (bytes.empty()) return true;
     folder.empty();
     const unsigned start = static_cast<unsigned char>(bytes[0]);
@@ -47,6 +55,7 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
     }
     std::istringstream typed(bytes.substr(1));
     game = GameState{};
+    if (scene != nullptr) game.playerName = name;
     invariants::Outcome outcome;
     std::string shown;
     {
@@ -58,7 +67,16 @@ bool playSession(const WorkFolder& folder, const std::string& bytes, int maxWait
             std::string line;
             return std::getline(typed, line) ? std::optional(line) : std::nullopt;
         };
-        outcome = invariants::play((start & 1) != 0, next);
+        if (scene != nullptr) {
+            outcome = invariants::play(
+                [scene] {
+                    loadPermadeath();
+                    testSeam::runMenusAfter([scene] { runFromScene(*scene); });
+                },
+                next);
+        } else {
+            outcome = invariants::play((start & 1) != 0, next);
+        }
         shown = scripted::script().transcript;
         if (digests != nullptr) {
             // FNV-1a over everything the game showed, then its errors.
@@ -92,9 +110,11 @@ int main(int argc, char** argv) {
     long games = 1000;
     unsigned seed = 1;
     const char* digestFile = nullptr;
+    bool scenes = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--plain") == 0) displayOptions().plain = true;
         else if (std::strcmp(argv[i], "--no-colour") == 0) displayOptions().colours = false;
+        else if (std::strcmp(argv[i], "--scenes") == 0) scenes = true;
         else if (i + 1 == argc) break;
         else if (std::strcmp(argv[i], "--digests") == 0) digestFile = argv[++i];
         else if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[++i]);
@@ -150,7 +170,14 @@ int main(int argc, char** argv) {
             else if (kind < 950) bytes += odd[below(std::size(odd))] + "\n";
             else bytes += oddName() + "\n";
         }
-        if (playSession(folder, bytes, 2000, digests)) ++clean;
+        const NamedScene* scene = nullptr;
+        std::string name;
+        if (scenes) {  // the edges of the control ranges and a cut-off sequence, among the odd bytes
+            static const char* edges[] = {"\x1F", "\x7F", "\xC2\x80", "\xC2\x9F", "\xC2\xA0", "\xE2\x82", "\xF4\x90"};
+            scene = &namedScenes()[static_cast<std::size_t>(number) % namedScenes().size()];
+            name = oddName() + edges[below(std::size(edges))] + oddName();
+        }
+        if (playSession(folder, bytes, 2000, digests, scene, name)) ++clean;
         else std::cout << "game " << number << " (seed " << seed << ", start " << int{bytes[0]} << "):\n" << &bytes[1];
     }
     std::cout << clean << " of " << games << " games clean (seed " << seed << ")\n";

@@ -22,7 +22,59 @@ namespace invariants {
 namespace {
 
 const std::string MenuEnd = "10. Spiel beenden\n{Normal}";
+const std::string Saved = "Spiel erfolgreich gespeichert.\n";
+const std::string Death = "DU BIST TOT.\n";
 const std::string& transcript() { return scripted::script().transcript; }
+
+// The save the game writes from `game`.
+std::string saveOf(const GameState& g) {
+    std::string bytes = g.checkpoint + "\n";
+    for (std::int32_t value : {g.ragnarRelation, g.hasSword, g.health, g.ragnarStatus, g.reservedA, g.bardStatus,
+                               g.bardRelation, g.nameGiven, g.reservedB, g.nameEntryPending}) {
+        bytes += std::to_string(value) + "\n";
+    }
+    return bytes;
+}
+
+// Whether a permadeath file holding `bytes` turns permadeath on; nothing
+// when it leaves the setting as it was (empty but for blanks).
+std::optional<bool> permadeathIn(const std::string& bytes) {
+    std::istringstream in(bytes);
+    in.imbue(std::locale::classic());
+    in >> std::ws;
+    if (in.eof()) return std::nullopt;
+    std::int32_t value = 0;
+    return (in >> value) && value != 0;
+}
+
+// Where a key prompt ("Drücke ... Taste ...") in `text` is not laid out as
+// a page break that waits for its key: red, the prompt and its line end,
+// the normal colour, then the key wait (spaced: two line ends before and
+// after the prompt; the end of the story: two after). The splash waits
+// below its own indented prompt. With `atKey`, `text` ends at a key wait,
+// which must come after such a prompt.
+std::optional<std::string> looseKeyPrompt(std::string_view text, bool atKey) {
+    const std::string_view start = "Drücke ";
+    std::size_t last = std::string_view::npos;
+    for (auto at = text.find(start); at != std::string_view::npos; at = text.find(start, at + 1)) {
+        const std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos || text.substr(at, end - at).find("Taste") == std::string_view::npos) continue;
+        const std::string_view before = text.substr(0, at), after = text.substr(end + 1);
+        const std::size_t indent = before.size() - std::min(before.size(), before.find_last_not_of(' ') + 1);
+        std::size_t layout = 0;
+        if (before.ends_with("{Red}") && after.starts_with("{Normal}{key}")) layout = 13;
+        if ((before.ends_with("{Red}\n\n") || before.ends_with("{Red}")) && after.starts_with("{Normal}\n\n{key}")) {
+            layout = 15;
+        }
+        if (indent > 0 && before.substr(0, before.size() - indent).ends_with("{Normal}") && after.starts_with("{key}")) {
+            layout = 5;
+        }
+        if (layout == 0) return "a key prompt out of its page-break layout: " + std::string(text.substr(at, 60));
+        last = end + 1 + layout;
+    }
+    if (atKey && last != text.size()) return "a key wait without its key prompt before it";
+    return std::nullopt;
+}
 
 // A save as the game writes it: a resumable label, ten integers, nothing else.
 bool isValidSave(const std::string& bytes) {
@@ -138,6 +190,22 @@ bool holdsOneEntry(const std::string& line) {
 
 struct Checker {
     std::optional<std::string> knownSave = readSmallFile("savegame.txt");
+    std::optional<std::string> knownPermadeath = readSmallFile("permadeath.txt");
+    bool menuShown = false;
+    std::size_t savedChecked = 0;                 // transcript checked for save messages up to here
+    std::optional<testSeam::ChoiceAsked> asked;   // the choice asked last
+    std::size_t askedAt = 0;                      // the transcript's length then
+    // The choice the game reads a number for now, if it does.
+    const testSeam::ChoiceAsked* askedNow() const {
+        return asked && askedAt == transcript().size() ? &*asked : nullptr;
+    }
+    struct Answered {
+        testSeam::ChoiceAsked choice;
+        testSeam::Leads leads;
+        std::size_t from;   // the transcript from the answer on
+        std::string block;  // the end of the choice block, colours and marks left out
+    };
+    std::optional<Answered> answeredChoice;
     std::optional<std::string> blockBeforeRead;  // output before the last number read
     std::optional<std::string> typed;            // by the last answer
     std::string lastLine;                        // the line the game reads from now
@@ -149,8 +217,7 @@ struct Checker {
         const std::string& all = transcript();
         // A dead game says nothing more: after the death screen's key comes the title menu.
         const std::string menuStart = "{clear}{font 55}";
-        const std::string death = "DU BIST TOT.\n";
-        for (auto at = all.find(death, deathsChecked); at != std::string::npos; at = all.find(death, at + 1)) {
+        for (auto at = all.find(Death, deathsChecked); at != std::string::npos; at = all.find(Death, at + 1)) {
             auto key = all.find("{key}", at);
             std::string after = key == std::string::npos ? "" : all.substr(key + 5, menuStart.size());
             if (!menuStart.starts_with(after)) {
@@ -166,9 +233,16 @@ struct Checker {
         // Speech never runs on into narration: the colour set after the
         // speech colour is the normal one, or a banner line in green or red
         // capitals ("DEINE BEZIEHUNG ...", "DU BIST TOT.").
-        static const std::regex banner("\\{(Green|Red)\\}[A-Z ]{4}");
+        static const std::regex banner("\\{(Green|Red)\\}[A-Z][A-Z ]{3}");
         const auto& colours = scripted::script().colourEvents;
         for (; speechChecked + 1 < colours.size(); ++speechChecked) {
+            // A banner line gives the normal colour back at its line end.
+            if (const auto& [at, colour] = colours[speechChecked];
+                colour != "Yellow" && std::regex_match(all.substr(at, colour.size() + 6), banner)) {
+                if (all.compare(all.find('\n', at) + 1, 8, "{Normal}") != 0) {
+                    broken.push_back("invariant: a banner line leaves its colour in force: " + all.substr(at, 60));
+                }
+            }
             if (colours[speechChecked].second != "Yellow") continue;
             const auto& [at, next] = colours[speechChecked + 1];
             const bool isBanner =
@@ -207,10 +281,69 @@ struct Checker {
                                  block);
             }
         }
+        // Every key wait comes after its key prompt, and every key prompt is a
+        // page break that waits for its key. The splash and the end of the
+        // story wait without one.
+        if (auto loose = looseKeyPrompt(shown, wait == Wait::Key)) broken.push_back("invariant: " + *loose);
+        // The title menu shows the permadeath setting that the file it read
+        // or just wrote holds.
+        if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:"))) {
+            const auto file = readSmallFile("permadeath.txt");
+            const auto on = file ? permadeathIn(*file) : std::nullopt;
+            if ((!menuShown || file != knownPermadeath) && on) {
+                const auto at = all.rfind("6. Permadeath: ");
+                if (at == std::string::npos || all.compare(at + 15, 2, *on ? "an" : "au") != 0) {
+                    broken.push_back("invariant: the title menu shows another permadeath setting than the file's");
+                }
+            }
+            menuShown = true;
+        }
+        // An option leads where its table says: to the same choice again, on
+        // (not to the same block again), or to a death.
+        if (wait == Wait::Line && answeredChoice) {
+            const Answered& a = *answeredChoice;
+            const bool died = all.find(Death, a.from) != std::string::npos;
+            const auto* now = askedNow();
+            const bool same = now && now->prompt == a.choice.prompt && now->offered == a.choice.offered;
+            if (a.leads == testSeam::Leads::Dies && !died) {
+                broken.push_back("invariant: an option that kills led on without a death");
+            } else if (a.leads == testSeam::Leads::AskAgain && (died || !same)) {
+                broken.push_back("invariant: an option that asks again did not ask the same choice again");
+            } else if (a.leads == testSeam::Leads::MoveOn && !died && same &&
+                       withoutColours(shown, true).ends_with(a.block)) {
+                broken.push_back("invariant: an option that moves on asked the same choice again");
+            }
+            answeredChoice.reset();
+        }
         blockBeforeRead = wait == Wait::Line ? std::optional(shown) : std::nullopt;
     }
 
+    // After each write: a save the game reports as written holds the game
+    // as it stands at that moment.
+    void written(std::vector<std::string>& broken) {
+        const std::string& all = transcript();
+        if (all.size() <= savedChecked || !all.ends_with(Saved)) return;
+        savedChecked = all.size();
+        if (readSmallFile("savegame.txt") != saveOf(game)) {
+            broken.push_back("invariant: after \"" + Saved + "\" the save differs from the game:\n" +
+                             readSmallFile("savegame.txt").value_or("(none)") + "instead of\n" + saveOf(game));
+        }
+    }
+
     void answered(Wait wait, const std::optional<std::string>& line) {
+        if (wait == Wait::Line && askedNow() && line && holdsOneEntry(*line)) {
+            std::istringstream in(*line);
+            std::int32_t value = 0;
+            in >> value;
+            for (const auto& [number, leads] : asked->offered) {
+                if (in && number == value) {
+                    std::string block = withoutColours(*blockBeforeRead, true);
+                    block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
+                    answeredChoice = Answered{*asked, leads, transcript().size(), block};
+                }
+            }
+        }
+        knownPermadeath = readSmallFile("permadeath.txt");
         typed = wait == Wait::Line ? line : std::nullopt;
         if (typed) lastLine = *typed;
         knownSave = readSmallFile("savegame.txt");  // as it is now, or as the player put it
@@ -236,7 +369,13 @@ struct Checker {
     }
 };
 
+Checker* current = nullptr;
+
 }  // namespace
+
+const testSeam::ChoiceAsked* choiceAsked() {
+    return current != nullptr ? current->askedNow() : nullptr;
+}
 
 Outcome play(bool startIntro, const Next& next) {
     return play(
@@ -269,6 +408,12 @@ Outcome play(const std::function<void()>& program, const Next& next) {
     std::cin.exceptions(std::ios::badbit);  // lets Stop and Abort leave a read
     scripted::script().nextLine = [&] { return atWait(Wait::Line); };
     scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
+    scripted::script().onWrite = [&] { checker.written(outcome.broken); };
+    testSeam::onChoiceAsked = [&](const testSeam::ChoiceAsked& asked) {
+        checker.asked = asked;
+        checker.askedAt = transcript().size();
+    };
+    current = &checker;
     try {
         program();
         outcome.ending = Ending::Return;
@@ -283,6 +428,9 @@ Outcome play(const std::function<void()>& program, const Next& next) {
         outcome.broken.push_back(std::string("the game threw: ") + error.what());
     }
     scripted::script().onKeyWait = nullptr;
+    scripted::script().onWrite = nullptr;
+    testSeam::onChoiceAsked = nullptr;
+    current = nullptr;
     scripted::script().nextLine = [] { return std::nullopt; };
     std::cin.exceptions(std::ios::goodbit);
 

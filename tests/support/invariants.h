@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "test_seam.h"
+
 namespace invariants {
 
 enum class Wait { Line, Key };
@@ -26,6 +28,10 @@ struct Outcome {
     std::string shown;                // printed since the last answer
     std::vector<std::string> broken;  // invariants broken, exceptions that escaped the game
 };
+
+// The numbered choice the game asked just before the wait `next` is asked
+// about, or null when that wait is no choice.
+const testSeam::ChoiceAsked* choiceAsked();
 
 // Plays a game on the scripted session in place, from the intro or from the
 // first title menu, and checks every invariant at every wait and at the

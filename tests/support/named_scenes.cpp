@@ -21,6 +21,8 @@ constexpr std::array<NamedScene, 11> sceneList{{
 }};
 }  // namespace
 
+std::span<const NamedScene> namedScenes() { return sceneList; }
+
 const NamedScene* sceneNamed(std::string_view name) {
     for (const NamedScene& scene : sceneList) {
         if (scene.name == name) return &scene;

@@ -4,6 +4,7 @@
 // name, the chapters after it follow as they would.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "story/scene.h"
@@ -13,6 +14,9 @@ struct NamedScene {
     Scene scene;
     int chapter;  // the position in the chapter run the scene belongs to
 };
+
+// Every scene, in story order.
+std::span<const NamedScene> namedScenes();
 
 // The scene of that name, or null.
 const NamedScene* sceneNamed(std::string_view name);

@@ -32,6 +32,7 @@ protected:
         if (target_ == &ConsoleScript::errors || current.keepTranscript) {
             (current.*target_).append(text, static_cast<std::size_t>(size));
         }
+        if (target_ == &ConsoleScript::transcript && current.onWrite) current.onWrite();
         return size;
     }
 

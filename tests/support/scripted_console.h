@@ -37,6 +37,7 @@ struct ConsoleScript {
     std::size_t transcriptLimit = 64 << 20;  // guards against run-away loops
     int lineInputDepth = 0;                  // begin/endLineInput balance
     std::function<void()> onKeyWait;         // runs at every key wait
+    std::function<void()> onWrite;           // runs after each write to standard output
     // Asked for the next typed line whenever the game has read all typed so
     // far (without its line end); nothing: standard input has ended.
     std::function<std::optional<std::string>()> nextLine = [] { return std::nullopt; };
