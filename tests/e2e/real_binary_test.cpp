@@ -337,103 +337,85 @@ TEST(RealBinary, AGameInAnEightyColumnTerminal) {
     EXPECT_LE(widestLine(game.output()), 80u) << game.output();
 }
 
-// Each ending signal, and a closed terminal (with the hang-up signal held
-// back or not), during a pause, a key wait, a number read and a save: the
-// game ends at once, by the signal or by the end of its input, and never
-// spins; it gives the terminal back (line mode, echo, colours reset) and
-// leaves each file complete, with no temporary file beside it.
-TEST(RealBinary, SignalsAndAClosedTerminalEndTheGameCleanly) {
-    enum Moment { Pause, KeyWait, NumberRead, Save };
-    enum Event { Interrupt = SIGINT, Terminate = SIGTERM, HangUp = SIGHUP, Close = 100, CloseHangUpHeld };
-    for (Event event : {Interrupt, Terminate, HangUp, Close, CloseHangUpHeld}) {
-        for (Moment moment : {Pause, KeyWait, NumberRead, Save}) {
-            SCOPED_TRACE("event " + std::to_string(event) + ", moment " + std::to_string(moment));
-            if (event >= Close && (moment == Pause || moment == Save)) continue;
-            sigset_t hangUp;
-            sigemptyset(&hangUp);
-            sigaddset(&hangUp, SIGHUP);
-            if (event == CloseHangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
-            if (moment == Save) ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
-            TerminalGame game(Start().realClock(moment == Pause));  // the pause is a real one
-            ::unsetenv("HULGOR_SLOW_FSYNC");
-            ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
-            Steps steps{{moment == Pause ? "Ein Spiel von Tamlowen..." : "beliebige Taste...", ""}};
-            if (moment >= NumberRead) steps = {{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", ""}};
-            if (moment == Save) steps = {{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"}, {"Namen ein: ", "Kai\n"}};
-            ASSERT_TRUE(game.play(steps));
-            for (auto deadline = std::chrono::steady_clock::now() + 5s; moment == Save && fs::is_empty(".");) {
-                ASSERT_LT(std::chrono::steady_clock::now(), deadline);  // the save begins
-            }
-            auto start = std::chrono::steady_clock::now();
-            if (event >= Close) game.hangUp();
-            else game.signal(event);
-            int status = game.waitForExit();
-            EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-            EXPECT_EQ(ended(status), event == CloseHangUpHeld ? "exit 0" : bySignal(event == Close ? SIGHUP : event));
-            if (event >= Close) continue;  // the terminal is gone
-            EXPECT_TRUE(game.inLineModeWithEcho());
-            EXPECT_TRUE(moment == Pause || game.output().ends_with("\x1b[0m"));  // no colour before the pause
-            for (const auto& entry : fs::directory_iterator(".")) {
-                std::string name = entry.path().filename(), content = fileBytes(entry.path());
-                if (name == "name.txt") EXPECT_EQ(content, "Kai\n");
-                else if (name == "savegame.txt") EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 11);
-                else ADD_FAILURE() << "left behind: " << name;
-            }
-        }
-    }
-}
-
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool Sanitized = true;
 #else
 constexpr bool Sanitized = false;
 #endif
 
-// Every other signal that ends a process by default, sent at a key wait
-// (some at a number read): the game gives the terminal back (line mode,
-// echo) and then ends by that very signal; under AddressSanitizer, which
-// reports SEGV, BUS, FPE and ILL itself, it may end with the sanitizer's exit
-// status instead. A signal the caller ignores stays ignored: the game plays
-// on; a hang-up ignored (nohup) ends it at the end of its input once the
-// terminal is closed. (SIGXFSZ, ignored by the game, is seen at the file
-// size limit below.)
-TEST(RealBinary, EverySignalThatEndsTheGameGivesTheTerminalBackFirst) {
-    struct Case {
-        int signalNumber;
-        bool atNumberRead = false, ignoredByCaller = false;
-    };
-    std::vector<Case> cases{{SIGUSR2, true}, {SIGSEGV, true}, {SIGRTMIN, true}, {SIGUSR1, false, true},
-                            {SIGHUP, false, true}};
+// Each signal that ends a process by default, and a closed terminal (with
+// the hang-up signal held back or not), at a key wait, some also during a
+// pause, a number read and a save: the game gives the terminal back (line
+// mode, echo, colours reset), then ends at once by that very signal or by
+// the end of its input, and leaves each file complete, with no temporary
+// file beside it. AddressSanitizer reports SEGV, BUS, FPE and ILL itself and
+// may end the game with its own exit status. (SIGXFSZ, ignored by the game,
+// is seen at the file size limit below.)
+TEST(RealBinary, EachEndingSignalGivesTheTerminalBackFirst) {
+    enum Moment { Pause, KeyWait, NumberRead, Save };
+    constexpr int Close = -1, CloseHangUpHeld = -2;
+    std::vector<std::pair<int, Moment>> cases;
+    for (int event : {SIGINT, SIGTERM, SIGHUP, Close, CloseHangUpHeld}) {
+        for (Moment moment : {Pause, KeyWait, NumberRead, Save}) {
+            if (event > 0 || moment == KeyWait || moment == NumberRead) cases.emplace_back(event, moment);
+        }
+    }
+    for (int signalNumber : {SIGUSR2, SIGSEGV, SIGRTMIN}) cases.emplace_back(signalNumber, NumberRead);
     for (int signalNumber : {SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGIO, SIGPWR, SIGSTKFLT,
                              SIGSYS, SIGTRAP, SIGBUS, SIGFPE, SIGSEGV, SIGABRT, SIGILL, SIGRTMIN, SIGRTMAX}) {
-        cases.push_back({signalNumber});
+        cases.emplace_back(signalNumber, KeyWait);
     }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(::strsignal(c.signalNumber)) + (c.atNumberRead ? " at a number read" : "") +
-                     (c.ignoredByCaller ? ", ignored by the caller" : ""));
-        TerminalGame game(Start().before([&c] {
+    for (const auto& [event, moment] : cases) {
+        SCOPED_TRACE("event " + std::to_string(event) + ", moment " + std::to_string(moment));
+        sigset_t hangUp;
+        sigemptyset(&hangUp);
+        sigaddset(&hangUp, SIGHUP);
+        if (event == CloseHangUpHeld) ::pthread_sigmask(SIG_BLOCK, &hangUp, nullptr);  // the game inherits it
+        if (moment == Save) ::setenv("HULGOR_SLOW_FSYNC", "1", 1);
+        TerminalGame game(Start().realClock(moment == Pause).before([] {  // the pause is a real one
             const rlimit noCore{0, 0};
             ::setrlimit(RLIMIT_CORE, &noCore);
-            if (c.ignoredByCaller) ::signal(c.signalNumber, SIG_IGN);
         }));
-        ASSERT_TRUE(game.play({{"beliebige Taste...", c.atNumberRead ? " " : ""}}));
-        if (c.atNumberRead) {
-            ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:"));
+        ::unsetenv("HULGOR_SLOW_FSYNC");
+        ::pthread_sigmask(SIG_UNBLOCK, &hangUp, nullptr);
+        Steps steps{{moment == Pause ? "Ein Spiel von Tamlowen..." : "beliebige Taste...", ""}};
+        if (moment >= NumberRead) steps = {{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", ""}};
+        if (moment == Save) steps = {{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"}, {"Namen ein: ", "Kai\n"}};
+        ASSERT_TRUE(game.play(steps));
+        for (auto deadline = std::chrono::steady_clock::now() + 5s; moment == Save && fs::is_empty(".");) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline);  // the save begins
         }
-        game.signal(c.signalNumber);
-        if (c.ignoredByCaller) {
-            game.type(" ");
-            EXPECT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << "the signal ended the game";
-            if (c.signalNumber != SIGHUP) continue;
-            game.hangUp();
-            EXPECT_EQ(ended(game.waitForExit()), "exit 0");
-            continue;
-        }
+        const auto start = std::chrono::steady_clock::now();
+        if (event < 0) game.hangUp();
+        else game.signal(event);
         const std::string status = ended(game.waitForExit());
-        const bool reported = Sanitized && (c.signalNumber == SIGSEGV || c.signalNumber == SIGBUS ||
-                                            c.signalNumber == SIGFPE || c.signalNumber == SIGILL);
-        EXPECT_TRUE(status == bySignal(c.signalNumber) || (reported && status == "exit 1")) << status;
+        const bool reported = Sanitized && (event == SIGSEGV || event == SIGBUS || event == SIGFPE || event == SIGILL);
+        const std::string expected = event == CloseHangUpHeld ? "exit 0" : bySignal(event == Close ? SIGHUP : event);
+        EXPECT_TRUE(status == expected || (reported && status == "exit 1")) << status;
+        if (event < 0 || reported) continue;  // the terminal is gone, or shows the sanitizer's report
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
         EXPECT_TRUE(game.inLineModeWithEcho());
+        EXPECT_TRUE(moment == Pause || game.output().ends_with("\x1b[0m"));  // no colour before the pause
+        for (const auto& entry : fs::directory_iterator(".")) {
+            std::string name = entry.path().filename(), content = fileBytes(entry.path());
+            if (name == "name.txt") EXPECT_EQ(content, "Kai\n");
+            else if (name == "savegame.txt") EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 11);
+            else ADD_FAILURE() << "left behind: " << name;
+        }
+    }
+}
+
+// A signal the caller ignores stays ignored: the game plays on. A hang-up
+// ignored (nohup) ends it at the end of its input once the terminal is closed.
+TEST(RealBinary, ASignalIgnoredByTheCallerStaysIgnored) {
+    for (int signalNumber : {SIGUSR1, SIGHUP}) {
+        TerminalGame game(Start().before([signalNumber] { ::signal(signalNumber, SIG_IGN); }));
+        ASSERT_TRUE(game.waitFor("beliebige Taste..."));
+        game.signal(signalNumber);
+        game.type(" ");
+        ASSERT_TRUE(game.waitFor("ZAHL dazu eingibst:")) << "the signal ended the game";
+        game.hangUp();
+        EXPECT_EQ(ended(game.waitForExit()), signalNumber == SIGHUP ? "exit 0" : bySignal(SIGHUP));
     }
 }
 
