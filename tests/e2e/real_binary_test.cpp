@@ -20,6 +20,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "console/layout/display_width.h"
 #include "support/work_folder.h"
 
 namespace {
@@ -254,19 +255,12 @@ private:
     std::size_t seen_ = 0;
 };
 
-// The widest line the output draws, in columns: escape sequences take none,
-// a line end or a cursor home starts a new line, and a character of the CJK
-// blocks (U+3000 to U+9FFF, lead bytes E3 to E9) takes two.
+// The widest line the output draws, in columns: a line end or a cursor
+// home starts a new line.
 std::size_t widestLine(const std::string& shown) {
-    std::string plain = std::regex_replace(shown, std::regex("\x1b\\[H"), "\n");
-    plain = std::regex_replace(plain, std::regex("\x1b\\[[0-?]*[ -/]*[@-~]"), "");
-    std::size_t widest = 0, column = 0;
-    for (char byte : plain) {
-        auto code = static_cast<unsigned char>(byte);
-        if (byte == '\n' || byte == '\r') column = 0;
-        else if ((code & 0xC0) != 0x80) column += code >= 0xE3 && code <= 0xE9 ? 2 : 1;
-        widest = std::max(widest, column);
-    }
+    std::istringstream lines(std::regex_replace(shown, std::regex("\x1b\\[H|\r"), "\n"));
+    std::size_t widest = 0;
+    for (std::string line; std::getline(lines, line);) widest = std::max(widest, displayColumns(line));
     return widest;
 }
 
