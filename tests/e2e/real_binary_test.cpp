@@ -50,8 +50,7 @@ std::string bySignal(int signalNumber) { return "signal " + std::to_string(signa
 }
 
 // How a game is started in a terminal: the window, the clock, and what the
-// caller did before: a shell with job control, a session of its own, a
-// descriptor closed, a signal ignored.
+// caller did before (job control, a session of its own, a signal ignored).
 struct Start {
     unsigned short columns = 160, lines = 200;  // tall enough that nothing is paged
     std::vector<std::string> options;
@@ -107,10 +106,9 @@ std::string pagingPromptFault(const std::string& out) {
     return "";
 }
 
-// The game in a pseudo-terminal of its own, in a working folder of its own.
-// The test keeps the terminal's slave side open to look at its mode later.
-// Every game is checked at its end: each paging prompt in the normal colour,
-// and nothing typed shown as a control character.
+// The game in a pseudo-terminal and a working folder of its own; at its end
+// each paging prompt is in the normal colour and nothing typed shows as a
+// control character.
 class TerminalGame {
 public:
     explicit TerminalGame(const Start& start = {}) {
@@ -264,10 +262,9 @@ std::size_t widestLine(const std::string& shown) {
     return widest;
 }
 
-// The game with no terminal (a new session), standard input read from a file
-// holding `typed`, standard output and error written to out.txt and err.txt
-// in the current folder, `inChild` done last before it starts, `meanwhile`
-// done while it runs. A game still running after 15 s is killed.
+// The game with no terminal (a new session), reading `typed` from a file,
+// writing to out.txt and err.txt; `inChild` done before it starts,
+// `meanwhile` while it runs. Killed after 15 s.
 struct Ran {
     int status;
     std::string out, err;
@@ -298,12 +295,9 @@ const std::string FirstSave = "erster Dialog\n5\n0\n100\n0\n0\n0\n5\n1\n0\n0\n";
 
 }  // namespace
 
-// A game as a player plays it in an 80-column terminal, in a shell with job
-// control: the splash with a key typed ahead, the info screen left with an
-// arrow key, a number being typed stopped with Ctrl+Z and shown again once
-// continued, a name of wide characters, Ctrl+Z at a key wait and at a read;
-// colours as escape sequences, no line wider than the window, and the
-// terminal given back in line mode with echo.
+// A game in an 80-column terminal under job control: a key typed ahead, an
+// arrow key, Ctrl+Z while a number is typed, at a key wait and at a read; a
+// name of wide characters; no line wider than the window.
 TEST(RealBinary, AGameInAnEightyColumnTerminal) {
     TerminalGame game(Start().size(80, 200).job());
     const std::string name = "\xe5\xb1\xb1\xe7\x94\xb0\xe5\xa4\xaa\xe9\x83\x8e\xe5\xb1\xb1\xe7\x94\xb0\xe5\xa4\xaa"
@@ -337,14 +331,10 @@ constexpr bool Sanitized = true;
 constexpr bool Sanitized = false;
 #endif
 
-// Each signal that ends a process by default, and a closed terminal (with
-// the hang-up signal held back or not), at a key wait, some also during a
-// pause, a number read and a save: the game gives the terminal back (line
-// mode, echo, colours reset), then ends at once by that very signal or by
-// the end of its input, and leaves each file complete, with no temporary
-// file beside it. AddressSanitizer reports SEGV, BUS, FPE and ILL itself and
-// may end the game with its own exit status. (SIGXFSZ, ignored by the game,
-// is seen at the file size limit below.)
+// Each ending signal, and a closed terminal (the hang-up held back or not),
+// at a key wait, some also in a pause, a number read and a save: the terminal
+// is given back first, the game ends at once by that signal (or the sanitizer's
+// report), and leaves no file incomplete and no temporary file.
 TEST(RealBinary, EachEndingSignalGivesTheTerminalBackFirst) {
     enum Moment { Pause, KeyWait, NumberRead, Save };
     constexpr int Close = -1, CloseHangUpHeld = -2;
@@ -413,9 +403,8 @@ TEST(RealBinary, ASignalIgnoredByTheCallerStaysIgnored) {
     }
 }
 
-// Past the file size limit (ulimit -f) a write fails instead of ending the
-// game: the save says so and leaves no temporary file, a long name is not
-// stored, and the game plays on.
+// Past the file size limit a save fails, says so and leaves no temporary
+// file; the game plays on.
 TEST(RealBinary, PastTheFileSizeLimitTheSaveFailsAndTheGamePlaysOn) {
     TerminalGame game(Start().before([] {
         const rlimit tiny{8, 8};  // less than a save
@@ -429,8 +418,8 @@ TEST(RealBinary, PastTheFileSizeLimitTheSaveFailsAndTheGamePlaysOn) {
     EXPECT_TRUE(fs::is_empty(".")) << "a file left behind";
 }
 
-// Ctrl+Z during a pause, stopped for a while: once continued, the pause
-// goes on for the rest of its length instead of ending at once.
+// Ctrl+Z during a pause: once continued, the pause goes on for the rest of
+// its length.
 TEST(RealBinary, APauseGoesOnAfterCtrlZ) {
     TerminalGame game(Start().realClock().job());
     ASSERT_TRUE(game.waitFor("Ein Spiel von Tamlowen..."));
@@ -444,9 +433,8 @@ TEST(RealBinary, APauseGoesOnAfterCtrlZ) {
     EXPECT_GT(std::chrono::steady_clock::now() - shown, 3000ms + 700ms - 200ms);
 }
 
-// Started with standard error closed, the game keeps descriptor 2 for the
-// null device: the sound thread's error line, written while a slow save is
-// under way, never lands in a saved file.
+// With standard error closed, descriptor 2 stays the null device, so the
+// sound thread's error line never lands in a file being saved.
 TEST(RealBinary, WithStandardErrorClosedNoErrorLandsInAFile) {
     TerminalGame game(Start().before([] {
         ::close(STDERR_FILENO);
@@ -464,12 +452,10 @@ TEST(RealBinary, WithStandardErrorClosedNoErrorLandsInAFile) {
     EXPECT_EQ(fileBytes("savegame.txt"), FirstSave);
 }
 
-// With no terminal (a new session): standard output is a file. Without
-// input the game writes no escape sequences, says that it has no console
-// window and ends at the end of its input. Input from a pipe left
-// non-blocking is waited for, and its flags are given back. Output to a pipe
-// with no reader ends the game at once, whether the caller ignored SIGPIPE or
-// held it back.
+// With no terminal: no escape sequences, a word that there is no console
+// window, the end at the end of input; non-blocking input is waited for and
+// its flags given back; a pipe with no reader ends the game, SIGPIPE ignored
+// or held back.
 TEST(RealBinary, WithoutATerminal) {
     enum Case { NoInput, NonBlockingInput, PipeSignalIgnored, PipeSignalBlocked };
     for (Case c : {NoInput, NonBlockingInput, PipeSignalIgnored, PipeSignalBlocked}) {
@@ -509,11 +495,9 @@ TEST(RealBinary, WithoutATerminal) {
     }
 }
 
-// At 80×24 the splash and the menu fit, the first dialog does not: the
-// game holds it at its own prompt with no more than a window's rows since
-// the name was entered, then waits for a key pressed after the prompt
-// appeared. The answer typed ahead with the name stays for the choice; the
-// prompt is erased.
+// At 80×24 the first dialog is held at the game's own prompt after at most a
+// window's rows; an answer typed ahead is not taken as the key; the prompt
+// is erased.
 TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
     TerminalGame game(Start().size(80, 24));
     ASSERT_TRUE(game.play({{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"},
@@ -530,9 +514,7 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
     EXPECT_NE(game.output().find("\r" + std::string(24, ' ') + "\r", named), std::string::npos) << "not erased";
 }
 
-// An escape sequence that never ends (640,000 digits after ESC [) at a
-// number read costs time in proportion to its length: the game takes far
-// less than the 5 s of processor time allowed here, then reads on.
+// An endless escape sequence at a number read costs linear time.
 TEST(RealBinary, AFloodOfKeysCostsLinearTime) {
     TerminalGame game;
     ASSERT_TRUE(game.play({{"beliebige Taste...", " "},
@@ -541,9 +523,8 @@ TEST(RealBinary, AFloodOfKeysCostsLinearTime) {
     EXPECT_LT(game.processorTime(), 5s);
 }
 
-// Started in a session of its own, the game has no /dev/tty: it takes the
-// keys from standard input, the terminal it is. The splash waits for its
-// key, a typed line is echoed, and the terminal is given back at the end.
+// In a session of its own (no /dev/tty) the keys come from standard input:
+// the key wait waits, a line is echoed, the terminal is given back.
 TEST(RealBinary, InASessionOfItsOwnKeysComeFromStandardInput) {
     TerminalGame game(Start().session());
     ASSERT_TRUE(game.waitFor("Drücke eine beliebige Taste..."));
@@ -555,9 +536,8 @@ TEST(RealBinary, InASessionOfItsOwnKeysComeFromStandardInput) {
     EXPECT_TRUE(game.inLineModeWithEcho());
 }
 
-// Each way to ask for plain text or no colours, through a new game to the
-// first choice, then 200 ends the game; without colours speech and options
-// are marked in words. Output to a file is the game's own text, unmarked.
+// Plain text and no colours as asked for in each way; output to a file is
+// the game's own text, unmarked.
 TEST(RealBinary, PlainTextNoColourAndOutputToAFile) {
     struct Case {
         std::vector<std::string> options;
@@ -597,12 +577,9 @@ TEST(RealBinary, PlainTextNoColourAndOutputToAFile) {
     }
 }
 
-// What the transcript holds: everything shown, without escape sequences (a
-// cleared screen as a rule), and each typed line whole, where it was typed,
-// before what the game answers, however much of it the game reads at once;
-// from a file or through the terminal's line editor (where Ctrl+D sends a
-// line without its end, and on an empty line ends the game with the
-// terminal given back).
+// The transcript: no escape sequences, a cleared screen as a rule, each
+// typed line whole before the game's answer, from a file or through the line
+// editor (Ctrl+D on an empty line ends the game, the terminal given back).
 TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
     struct Case {
         const char* what;
@@ -647,11 +624,9 @@ TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
     }
 }
 
-// Where the transcript may not go, found out before the splash: the game's
-// own files however they are named (also before they exist), and anything
-// that is neither a regular file nor a terminal, never waited on. Each is
-// refused with a German message and exit status 2, and the folder stays as
-// it was. A terminal is taken.
+// Where the transcript may not go, refused before the splash with exit
+// status 2 and the folder left as it was: the game's own files by any name,
+// and what is neither a regular file nor a terminal. A terminal is taken.
 TEST(RealBinary, WhereTheTranscriptMayGo) {
     enum class Outcome { Plays, OwnFile, NotAFile, CannotOpen };
     struct Case {
@@ -724,10 +699,8 @@ TEST(RealBinary, WhereTheTranscriptMayGo) {
     ::close(terminalSide);
 }
 
-// A transcript that fails mid-game (here at the file size limit, as on a
-// full disk) is reported once; the game plays on and saves. With every
-// sound file missing, each sound gives its error line once on standard
-// error; --no-sound plays none and reports none, and saves the same.
+// A transcript failing mid-game, a missing sound: each error once, the
+// game plays on and saves; --no-sound reports none.
 TEST(RealBinary, EachErrorIsReportedOnceAndTheGamePlaysOn) {
     const std::string transcriptError =
         "Fehler: Die Mitschrift lässt sich nicht weiterschreiben; das Spiel geht ohne sie weiter.\n";
@@ -751,9 +724,8 @@ TEST(RealBinary, EachErrorIsReportedOnceAndTheGamePlaysOn) {
     }
 }
 
-// --help, --version and options it does not know, with no terminal: what
-// each prints where, and the exit status. Help names every option. Nothing
-// of an unknown option reaches the terminal as a control character.
+// --help, --version and unknown options: output, errors (no control
+// characters) and exit status; help names every option.
 TEST(RealBinary, HelpVersionAndUnknownOptions) {
     const std::string more = "\nMit --help siehst du alle Optionen.\n", bad = "\xEF\xBF\xBD";  // U+FFFD
     const std::string help = "Hulgor – der Barbar: ein Textabenteuer";
