@@ -514,6 +514,15 @@ TEST(RealBinary, APagerHoldsWhatWouldScrollAwayUnread) {
     EXPECT_NE(game.output().find("\r" + std::string(24, ' ') + "\r", named), std::string::npos) << "not erased";
 }
 
+// At 80×25 the paging prompt cuts the first choice block; a number typed at
+// it pages on and begins the answer.
+TEST(RealBinary, ANumberTypedAtThePagingPromptBeginsTheAnswer) {
+    TerminalGame game(Start().size(80, 25));
+    EXPECT_TRUE(game.play({{"beliebige Taste...", " "}, {"ZAHL dazu eingibst:", "1\n"}, {"Gib deinen Namen ein: ", "Kai\n"},
+                           {"[weiter mit einer Taste]", "1"}, {"200 - Spiel beenden\r\n1", "\n"},
+                           {"Erschrocken willst du aufspringen", ""}})) << game.output();
+}
+
 // An endless escape sequence at a number read costs linear time.
 TEST(RealBinary, AFloodOfKeysCostsLinearTime) {
     TerminalGame game;
@@ -609,6 +618,7 @@ TEST(RealBinary, TheTranscriptShowsEachTypedLineWhole) {
             ASSERT_TRUE(game.play({{"beliebige Taste...", " "}, {menu, c.typed}})) << game.output();
             EXPECT_EQ(ended(game.waitForExit()), "exit 0") << game.output();
             EXPECT_TRUE(game.inLineModeWithEcho());
+            EXPECT_NE(game.output().find("\x1b[9"), std::string::npos) << "no colours beside the transcript";
             transcript = fileBytes("mitschrift.txt");
         } else {
             WorkFolder folder("hulgor-e2e");
