@@ -18,21 +18,14 @@ std::string little(std::uint32_t value, int size) {
     return bytes;
 }
 
-// A WAV file: a format chunk as given, then `data` bytes of silence; `before`
-// goes between the two chunks.
-struct Wave {
-    std::uint32_t tag = 1, channels = 1, rate = 44100, bits = 16;
-    std::uint32_t blockAlign = 0;  // 0: as the channels and bits say
-    std::size_t data = 4410;
-    std::string before;
-    std::string bytes() const {
-        const std::uint32_t align = blockAlign != 0 ? blockAlign : channels * bits / 8;
-        std::string body = "WAVEfmt " + little(16, 4) + little(tag, 2) + little(channels, 2) + little(rate, 4) +
-                           little(rate * align, 4) + little(align, 2) + little(bits, 2) + before + "data" +
-                           little(static_cast<std::uint32_t>(data), 4) + std::string(data, '\0');
-        return "RIFF" + little(static_cast<std::uint32_t>(body.size()), 4) + body;
-    }
-};
+// A WAV file of 16-bit samples: `data` bytes of silence.
+std::string wave(std::uint32_t channels, std::uint32_t rate, std::size_t data) {
+    const std::uint32_t align = channels * 2;
+    std::string body = "WAVEfmt " + little(16, 4) + little(1, 2) + little(channels, 2) + little(rate, 4) +
+                       little(rate * align, 4) + little(align, 2) + little(16, 2) + "data" +
+                       little(static_cast<std::uint32_t>(data), 4) + std::string(data, '\0');
+    return "RIFF" + little(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
 
 }  // namespace
 
@@ -78,14 +71,8 @@ TEST(SdlSound, PlaysReplacesReportsAndQuitsCleanly) {
 // longest file the game reads. Each costs no more than a few times its size.
 TEST(SdlSound, HostileFilesCostBoundedMemory) {
     WorkFolder folder("hulgor-sdl-hostile");
-    Wave slow;
-    slow.rate = 1;
-    slow.data = 2000;
-    Wave longest;
-    longest.channels = 2;
-    longest.data = MaxSoundFileBytes - 100;
-    std::ofstream("slow.wav", std::ios::binary) << slow.bytes();
-    std::ofstream("long.wav", std::ios::binary) << longest.bytes();
+    std::ofstream("slow.wav", std::ios::binary) << wave(1, 1, 2000);
+    std::ofstream("long.wav", std::ios::binary) << wave(2, 44100, MaxSoundFileBytes - 100);
     for (const auto& [file, errors] : {std::pair{"slow.wav", 1}, {"long.wav", 0}}) {
         SCOPED_TRACE(file);
         pid_t child = ::fork();
