@@ -50,16 +50,13 @@ void PrintTo(const Route& route, std::ostream* out) { *out << route.file << ":" 
 // How a keyword's argument is read: n nothing, t a text (not empty), a any
 // text, w a word, = NAME = TEXT, * COUNT TEXT. Texts take escapes and ${NAME}
 // macros.
-const std::map<std::string, char> Keywords{
-    {"?", 't'}, {"!", 't'}, {"err ?", 't'}, {">", 'a'}, {">*", '*'}, {"key", 'n'}, {"eof", 'n'},
-    {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'}, {"missing-sound", 'w'},
-    {"nofile", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='},
-    {"dir", 'w'}, {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'},
-    {"mode", '='}, {"files", 'a'}, {"plain", 'n'}, {"nocolour", 'n'},
-    {"window", 'w'}};
-const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound",
-                                      "dir", "fifo", "link", "chmod", "grow", "age", "lock", "plain",
-                                      "nocolour", "window"};
+const std::map<std::string, char> Keywords{{"?", 't'}, {"!", 't'}, {"err ?", 't'}, {">", 'a'}, {">*", '*'},
+    {"key", 'n'}, {"eof", 'n'}, {"start intro", 'n'}, {"start scene", 'w'}, {"set", '='}, {"no-console-window", 'n'},
+    {"missing-sound", 'w'}, {"nofile", 'w'}, {"end", 'w'}, {"put", '='}, {"file", '='}, {"state", '='}, {"dir", 'w'},
+    {"fifo", 'w'}, {"link", '='}, {"chmod", '='}, {"grow", '='}, {"age", '='}, {"lock", 'w'}, {"mode", '='},
+    {"files", 'a'}, {"plain", 'n'}, {"nocolour", 'n'}, {"window", 'w'}};
+const std::set<std::string> SetUpOnly{"start intro", "start scene", "set", "no-console-window", "missing-sound", "dir",
+    "fifo", "link", "chmod", "grow", "age", "lock", "plain", "nocolour", "window"};
 const std::map<Ending, std::string> EndingNames{{Ending::Quit, "quit"}, {Ending::Eof, "eof"},
     {Ending::Return, "return"}, {Ending::Waiting, "waiting"}, {Ending::Aborted, "aborted"}};
 
@@ -116,13 +113,9 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
         auto blank = rest.find(' ');
         line.first = rest.substr(0, blank);
         line.second = expand(blank == std::string::npos ? "" : rest.substr(blank + 1), macros);
-        std::size_t digits = 0;
-        unsigned long long count = 0;
-        try {
-            count = std::stoull(line.first, &digits);
-        } catch (const std::exception&) {
-        }
-        if (digits != line.first.size() || count == 0 || line.second.empty() ||
+        char* end = nullptr;
+        const unsigned long long count = std::strtoull(line.first.c_str(), &end, 10);
+        if (*end != '\0' || count == 0 || line.second.empty() ||
             count > (std::size_t{64} << 20) / line.second.size()) {
             throw std::invalid_argument("COUNT TEXT expected, at most 64 MiB typed");
         }
@@ -140,7 +133,6 @@ Line parseLine(const std::string& written, int number, const Macros& macros) {
 // first === other than lets make a route "file header" that fails.
 std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
     std::vector<Route> routes;
-    std::map<std::string, int> seen;  // routes of one name would collide as tests
     auto startRoute = [&](const std::string& name, int number) {
         std::string testName;
         for (char c : fs::path(file).stem().string() + "_" + name) {
@@ -148,7 +140,6 @@ std::vector<Route> parseRoutes(const std::string& file, Macros& macros) {
             else if (testName.back() != '_') testName += '_';
         }
         if (testName.back() == '_') testName.pop_back();
-        if (int count = ++seen[testName]; count > 1) testName += "_" + std::to_string(count);
         routes.push_back({file, name, testName, number, {}});
     };
     std::istringstream lines(fileBytes(file));
@@ -379,10 +370,7 @@ private:
         const std::string &keyword = line.keyword, &text = line.first;
         if (keyword == "?") {
             auto at = shown.find(text, cursor);
-            if (at == std::string::npos) {
-                fail(&line, cursor > 0 && shown.find(text) != std::string::npos
-                                ? "printed, but before the text of the previous `?` line" : "not printed", shown);
-            }
+            if (at == std::string::npos) fail(&line, "not printed (after the previous `?` line's text)", shown);
             cursor = at == std::string::npos ? cursor : at + text.size();
         } else if (keyword == "!") {
             if (shown.find(text) != std::string::npos) fail(&line, "printed, but must not be", shown);
