@@ -248,18 +248,14 @@ std::optional<std::string> typedLine(const Line& action) {
     if (action.keyword == ">") return action.first;
     if (action.keyword != ">*") return std::nullopt;
     std::string line;
-    std::size_t count = std::stoull(action.first);
-    line.reserve(count * action.second.size());
-    for (std::size_t i = 0; i < count; ++i) line += action.second;
+    for (auto count = std::stoull(action.first); count > 0; --count) line += action.second;
     return line;
 }
 
 class Player {
 public:
     explicit Player(const Route& route) : route_(route), lines_(route.lines) {}
-    ~Player() {
-        for (int fd : locks_) ::close(fd);
-    }
+    ~Player() { std::ranges::for_each(locks_, ::close); }
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
@@ -288,13 +284,6 @@ public:
     }
 
 private:
-    // "COLUMNSxROWS": the window the console lays text out in.
-    static void setWindow(const std::string& size) {
-        std::size_t rows = size.find('x');
-        if (rows == std::string::npos) throw std::invalid_argument("a window reads COLUMNSxROWS");
-        scripted::script().window = {std::stoul(size.substr(0, rows)), std::stoul(size.substr(rows + 1))};
-    }
-
     // Sets up the working folder and the console from the lines before the
     // first action; false when the route cannot be played as written.
     bool setUp() {
@@ -313,7 +302,10 @@ private:
                 else if (keyword == "set") setField(line.first, line.second);
                 else if (keyword == "no-console-window") scripted::script().hasConsoleWindow = false;
                 else if (keyword == "plain") displayOptions().plain = true;
-                else if (keyword == "window") setWindow(line.first);
+                else if (keyword == "window") {  // COLUMNSxROWS
+                    const auto x = line.first.find('x');
+                    scripted::script().window = {std::stoul(line.first), std::stoul(line.first.substr(x + 1))};
+                }
                 else if (keyword == "nocolour") displayOptions().colours = false;
                 else if (keyword == "missing-sound") scripted::script().missingSounds.insert(line.first);
                 else if (keyword == "put" && !acted) std::ofstream(line.first, std::ios::binary) << line.second;
