@@ -103,11 +103,9 @@ std::string withoutColours(std::string text, bool marks = false) {
 // its own terms, not with the game's code for it. Nothing: all is safe.
 std::optional<std::string> unsafeOutput(std::string_view text) {
     auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
-    auto report = [&](std::size_t at, const char* what) {
-        std::ostringstream out;
-        out << what << " at byte " << at << " of the output since the last answer, after: "
-            << text.substr(at - std::min<std::size_t>(at, 60), std::min<std::size_t>(at, 60));
-        return out.str();
+    auto report = [&](std::size_t at, const std::string& what) {
+        return what + " at byte " + std::to_string(at) + " of the output since the last answer, after: " +
+               std::string(text.substr(at - std::min<std::size_t>(at, 60), std::min<std::size_t>(at, 60)));
     };
     for (std::size_t i = 0; i < text.size();) {
         const unsigned lead = byte(i);
@@ -178,6 +176,12 @@ std::optional<std::string> misquoted(std::string text) {
     }
     if (depth != Outside) return report(text.size(), "a quotation left open");
     return std::nullopt;
+}
+
+// The last 120 bytes of a choice block, colours and quotation marks left out.
+std::string blockEnd(const std::string& shown) {
+    std::string block = withoutColours(shown, true);
+    return block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
 }
 
 // Whether a number read takes all of `line` at once: a number and nothing
@@ -258,9 +262,8 @@ struct Checker {
         if (wait && scripted::script().colour == "Yellow") {
             broken.push_back("invariant: the game waits with the speech colour in force");
         }
-        // The title menus read their number in the normal colour.
-        if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:")) &&
-            scripted::script().colour != "Normal") {
+        const bool atMenu = wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:"));
+        if (atMenu && scripted::script().colour != "Normal") {
             broken.push_back("invariant: the title menu reads a number in colour " + scripted::script().colour);
         }
         // A save is absent, as put there, or one the game can write.
@@ -273,8 +276,7 @@ struct Checker {
                         shown.starts_with("\nUngültige Auswahl!\n");
         if (wait == Wait::Line && blockBeforeRead && typed && rejected) {
             // Speech shown again in another colour is not marked again.
-            std::string block = withoutColours(*blockBeforeRead, true);
-            block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
+            const std::string block = blockEnd(*blockBeforeRead);
             std::string again = withoutColours(shown, true);
             if (holdsOneEntry(*typed) ? !again.ends_with(block) : again.find(block) == std::string::npos) {
                 broken.push_back("invariant: after a rejected entry the same choice block must follow, ending:\n" +
@@ -287,7 +289,7 @@ struct Checker {
         if (auto loose = looseKeyPrompt(shown, wait == Wait::Key)) broken.push_back("invariant: " + *loose);
         // The title menu shows the permadeath setting that the file it read
         // or just wrote holds.
-        if (wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:"))) {
+        if (atMenu) {
             const auto file = readSmallFile("permadeath.txt");
             const auto on = file ? permadeathIn(*file) : std::nullopt;
             if ((!menuShown || file != knownPermadeath) && on) {
@@ -337,9 +339,7 @@ struct Checker {
             in >> value;
             for (const auto& [number, leads] : asked->offered) {
                 if (in && number == value) {
-                    std::string block = withoutColours(*blockBeforeRead, true);
-                    block.erase(0, block.size() - std::min<std::size_t>(block.size(), 120));
-                    answeredChoice = Answered{*asked, leads, transcript().size(), block};
+                    answeredChoice = Answered{*asked, leads, transcript().size(), blockEnd(*blockBeforeRead)};
                 }
             }
         }
