@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 struct ReadStory;
 struct StoryEvent;
@@ -29,17 +27,6 @@ ReadStory readStory(std::string_view text);
 // does) and every answer taken; an empty function stops it. With the
 // scripted console this tells where each answer of each choice leads.
 void watchStory(std::function<void(const StoryEvent&)> watch);
-
-// Story (story/scene.cpp): told of each numbered choice just before its
-// number is read: the prompt (the same at each asking of one prompt), each
-// offered number with what it leads to, and whether 200 quits there.
-enum class Leads : std::uint8_t { AskAgain, MoveOn, Dies };
-struct ChoiceAsked {
-    const void* prompt;
-    std::vector<std::pair<std::int32_t, Leads>> offered;
-    bool quitLine;
-};
-extern std::function<void(const ChoiceAsked&)> onChoiceAsked;
 
 // Front end (frontend/menu_loop.cpp).
 // The game as if a new game from the entry-point menu had reached `story`,

@@ -70,7 +70,7 @@ TEST(Walk, EveryOptionFromEverySceneReachesEveryBlockDeathAndEnd) {
                 auto next = [&](invariants::Wait wait, const std::string& shown) -> std::optional<std::string> {
                     if (wait == invariants::Wait::Key) return std::nullopt;
                     const std::string& all = scripted::script().transcript;
-                    const testSeam::ChoiceAsked* choice = invariants::choiceAsked();
+                    const DeclaredChoice* choice = invariants::choiceAsked();
                     if (choice == nullptr) {
                         if (shown.find("10. Spiel beenden") == std::string::npos) return "Kai";  // a name asked for
                         const auto death = all.rfind("DU BIST TOT.");
@@ -86,9 +86,9 @@ TEST(Walk, EveryOptionFromEverySceneReachesEveryBlockDeathAndEnd) {
                     blocks.insert(block);
                     if (given < answers.size()) return std::to_string(answers[given++]);
                     if (walked.insert(block + stateKey()).second) {
-                        for (const auto& offered : choice->offered) {
+                        for (std::size_t i = 0; i < choice->count; ++i) {
                             ways.push_back(answers);
-                            ways.back().push_back(offered.first);
+                            ways.back().push_back(choice->options[i].number);
                         }
                     }
                     throw invariants::Stop{};

@@ -5,7 +5,6 @@
 #include "state/game_state.h"
 #include "state/save_file.h"
 #include "story/script_steps.h"
-#include "test_seam.h"
 
 void resetHero() {
     game.reservedA = 0;
@@ -17,7 +16,6 @@ void resetHero() {
 
 namespace text = passages::messages;
 
-std::function<void(const testSeam::ChoiceAsked&)> testSeam::onChoiceAsked;
 
 namespace {
 constexpr std::int32_t QuitNumber = 200;
@@ -32,14 +30,7 @@ std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBl
         reportStoryEvent({StoryEvent::Kind::ChoiceShown, declared.passage, &declared});
         printBlock();
         if (displayOptions().plain) say(textOf(text::plain_choice_prompt));
-        if (testSeam::onChoiceAsked) {
-            testSeam::ChoiceAsked asked{&value, {}, declared.quitLine == QuitLine::Offered};
-            for (std::size_t i = 0; i < declared.count; ++i) {
-                asked.offered.emplace_back(declared.options[i].number,
-                                           static_cast<testSeam::Leads>(declared.options[i].then));
-            }
-            testSeam::onChoiceAsked(asked);
-        }
+        reportStoryEvent({StoryEvent::Kind::NumberAsked, declared.passage, &declared});
         if (!readNumber(value)) continue;
         if (declared.find(value) != nullptr) {
             reportStoryEvent({StoryEvent::Kind::Answered, declared.passage, &declared, value});

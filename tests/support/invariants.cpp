@@ -197,15 +197,16 @@ struct Checker {
     std::optional<std::string> knownPermadeath = readSmallFile("permadeath.txt");
     bool menuShown = false;
     std::size_t savedChecked = 0;                 // transcript checked for save messages up to here
-    std::optional<testSeam::ChoiceAsked> asked;   // the choice asked last
+    // The choice asked last, as a copy: the game may hand a temporary.
+    std::optional<DeclaredChoice> asked;
     std::size_t askedAt = 0;                      // the transcript's length then
     // The choice the game reads a number for now, if it does.
-    const testSeam::ChoiceAsked* askedNow() const {
+    const DeclaredChoice* askedNow() const {
         return asked && askedAt == transcript().size() ? &*asked : nullptr;
     }
     struct Answered {
-        testSeam::ChoiceAsked choice;
-        testSeam::Leads leads;
+        DeclaredChoice choice;
+        Then leads;
         std::size_t from;   // the transcript from the answer on
         std::string block;  // the end of the choice block, colours and marks left out
     };
@@ -306,12 +307,14 @@ struct Checker {
             const Answered& a = *answeredChoice;
             const bool died = all.find(Death, a.from) != std::string::npos;
             const auto* now = askedNow();
-            const bool same = now && now->prompt == a.choice.prompt && now->offered == a.choice.offered;
-            if (a.leads == testSeam::Leads::Dies && !died) {
+            // The same choice: the same option lines of the same passage.
+            const bool same = now && now->passage.file == a.choice.passage.file &&
+                              now->passage.passage == a.choice.passage.passage;
+            if (a.leads == Then::Dies && !died) {
                 broken.push_back("invariant: an option that kills led on without a death");
-            } else if (a.leads == testSeam::Leads::AskAgain && (died || !same)) {
+            } else if (a.leads == Then::AskAgain && (died || !same)) {
                 broken.push_back("invariant: an option that asks again did not ask the same choice again");
-            } else if (a.leads == testSeam::Leads::MoveOn && !died && same &&
+            } else if (a.leads == Then::MoveOn && !died && same &&
                        withoutColours(shown, true).ends_with(a.block)) {
                 broken.push_back("invariant: an option that moves on asked the same choice again");
             }
@@ -337,10 +340,8 @@ struct Checker {
             std::istringstream in(*line);
             std::int32_t value = 0;
             in >> value;
-            for (const auto& [number, leads] : asked->offered) {
-                if (in && number == value) {
-                    answeredChoice = Answered{*asked, leads, transcript().size(), blockEnd(*blockBeforeRead)};
-                }
+            if (const DeclaredOption* option = in ? asked->find(value) : nullptr) {
+                answeredChoice = Answered{*asked, option->then, transcript().size(), blockEnd(*blockBeforeRead)};
             }
         }
         knownPermadeath = readSmallFile("permadeath.txt");
@@ -373,7 +374,7 @@ Checker* current = nullptr;
 
 }  // namespace
 
-const testSeam::ChoiceAsked* choiceAsked() {
+const DeclaredChoice* choiceAsked() {
     return current != nullptr ? current->askedNow() : nullptr;
 }
 
@@ -409,10 +410,11 @@ Outcome play(const std::function<void()>& program, const Next& next) {
     scripted::script().nextLine = [&] { return atWait(Wait::Line); };
     scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
     scripted::script().onWrite = [&] { checker.written(outcome.broken); };
-    testSeam::onChoiceAsked = [&](const testSeam::ChoiceAsked& asked) {
-        checker.asked = asked;
+    testSeam::watchStory([&](const StoryEvent& event) {
+        if (event.kind != StoryEvent::Kind::NumberAsked) return;
+        checker.asked = *event.choice;
         checker.askedAt = transcript().size();
-    };
+    });
     current = &checker;
     try {
         program();
@@ -429,7 +431,7 @@ Outcome play(const std::function<void()>& program, const Next& next) {
     }
     scripted::script().onKeyWait = nullptr;
     scripted::script().onWrite = nullptr;
-    testSeam::onChoiceAsked = nullptr;
+    testSeam::watchStory(nullptr);
     current = nullptr;
     scripted::script().nextLine = [] { return std::nullopt; };
     std::cin.exceptions(std::ios::goodbit);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "test_seam.h"
+#include "story/script.h"
 
 namespace invariants {
 
@@ -31,7 +31,7 @@ struct Outcome {
 
 // The numbered choice the game asked just before the wait `next` is asked
 // about, or null when that wait is no choice.
-const testSeam::ChoiceAsked* choiceAsked();
+const DeclaredChoice* choiceAsked();
 
 // Plays a game on the scripted session in place, from the intro or from the
 // first title menu, and checks every invariant at every wait and at the
