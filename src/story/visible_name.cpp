@@ -8,14 +8,6 @@ namespace {
 
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
 
-// The length of the well-formed UTF-8 sequence of two to four bytes at the
-// start of `text`, or 0 when there is none (stray, overlong, surrogate, cut
-// off).
-std::size_t sequenceLength(std::string_view text) {
-    const Utf8Decoded character = decodeUtf8(text);
-    return character.status == Utf8Decoded::Status::Valid ? character.length : 0;
-}
-
 }  // namespace
 
 std::string visibleName(std::string_view name) {
@@ -30,7 +22,7 @@ std::string visibleName(std::string_view name) {
             shown += static_cast<char>(0x80 + (lead == 0x7F ? 0x21 : lead));
         } else if (lead < 0x80) {
             shown += name[0];
-        } else if ((length = sequenceLength(name)) == 0) {
+        } else if ((length = wellFormedLength(name)) == 0) {
             shown += ReplacementCharacter;
             length = 1;
         } else if (lead == 0xC2 && static_cast<unsigned char>(name[1]) < 0xA0) {

@@ -52,3 +52,9 @@ std::size_t lengthWithoutCutOffEnd(std::string_view bytes) {
     if (start == std::string_view::npos) return bytes.size();
     return decodeUtf8(bytes.substr(start)).status == Utf8Decoded::Status::Incomplete ? start : bytes.size();
 }
+
+std::size_t wellFormedLength(std::string_view text) {
+    if (text.empty()) return 0;
+    const Utf8Decoded character = decodeUtf8(text);
+    return character.status == Utf8Decoded::Status::Valid ? character.length : 0;
+}

@@ -25,6 +25,10 @@ struct Utf8Decoded {
 // other byte stands alone.
 Utf8Decoded decodeUtf8(std::string_view bytes);
 
+// The length of the well-formed character at the start of `text`, or 0
+// where it begins with none (a stray byte, a broken or cut-off sequence).
+std::size_t wellFormedLength(std::string_view text);
+
 // Whether `byte` continues a UTF-8 sequence (10xxxxxx) rather than begins one.
 constexpr bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 

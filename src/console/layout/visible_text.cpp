@@ -9,13 +9,6 @@ namespace {
 
 constexpr std::string_view Replacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// The length of the character at the start of `text`: its whole UTF-8
-// sequence when it is well-formed, else its first byte alone.
-std::size_t firstCharacterLength(std::string_view text) {
-    const Utf8Decoded character = decodeUtf8(text);
-    return character.status == Utf8Decoded::Status::Valid ? character.length : 1;
-}
-
 }  // namespace
 
 std::string visibleCharacter(std::string_view character) {
@@ -29,7 +22,7 @@ std::string visibleText(std::string_view text) {
     std::string shown;
     shown.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = firstCharacterLength(text);
+        const std::size_t length = std::max<std::size_t>(1, wellFormedLength(text));  // a stray byte alone
         shown += visibleCharacter(text.substr(0, length));
         text.remove_prefix(length);
     }
