@@ -22,7 +22,7 @@ std::string soundNowPlaying();
 // reports its passages and markup mistakes (ReadStory, in story/script.h).
 ReadStory readStory(std::string_view text);
 // Story (story/script_render.cpp, scene.cpp): from now on `watch` is told
-// every passage told, every choice block as it is about to be shown (with
+// every passage told, every choice as its number is about to be read (with
 // the options its script declares: number, golden or not, what the answer
 // does) and every answer taken; an empty function stops it. With the
 // scripted console this tells where each answer of each choice leads.

@@ -138,7 +138,7 @@ public:
             };
             testSeam::watchStory([&](const StoryEvent& event) {
                 if (event.kind == StoryEvent::Kind::Told) lastTold = event.passage;
-                if (event.kind == StoryEvent::Kind::ChoiceShown) shown.push_back({*event.choice, game});
+                if (event.kind == StoryEvent::Kind::NumberAsked) shown.push_back({*event.choice, game});
                 if (event.kind == StoryEvent::Kind::Answered) given.push_back(event.number);
             });
             std::cin.exceptions(std::ios::badbit);

@@ -27,7 +27,6 @@ std::int32_t runChoice(std::int32_t& value, const std::function<void()>& printBl
         if (const DeclaredOption* current = declared.find(value); current && current->then == Then::MoveOn) {
             return value;
         }
-        reportStoryEvent({StoryEvent::Kind::ChoiceShown, declared.passage, &declared});
         printBlock();
         if (displayOptions().plain) say(textOf(text::plain_choice_prompt));
         reportStoryEvent({StoryEvent::Kind::NumberAsked, declared.passage, &declared});

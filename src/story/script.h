@@ -87,13 +87,12 @@ consteval DeclaredChoice operator+(const ChoicePassage& first, const ChoicePassa
 }
 
 // What the story does, as a watcher in the tests sees it (see watchStory in
-// test_seam.h): a passage told, a choice block about to be shown, its
-// number about to be read (the block and its prompt on screen), an answer
-// taken.
+// test_seam.h): a passage told, a choice's number about to be read (its
+// block and prompt on screen), an answer taken.
 struct StoryEvent {
-    enum class Kind : std::uint8_t { Told, ChoiceShown, NumberAsked, Answered } kind;
+    enum class Kind : std::uint8_t { Told, NumberAsked, Answered } kind;
     PassageId passage;
-    const DeclaredChoice* choice = nullptr;  // ChoiceShown, NumberAsked, Answered
+    const DeclaredChoice* choice = nullptr;  // NumberAsked, Answered
     std::int32_t number = 0;                 // Answered
 };
 
