@@ -1,5 +1,7 @@
 #include "frontend/command_line.h"
 
+#include <optional>
+
 #include "console/layout/visible_text.h"
 #include "console/sound/sound_player.h"
 #include "story/passages.h"
@@ -18,17 +20,45 @@ std::string helpText() {
     return std::string(textOf(text::help)) + folders;
 }
 
-CommandLine parseCommandLine(std::span<const std::string_view> arguments, const char* term, const char* noColour) {
+std::string refusalText(const CommandLine& line) {
+    const std::string named = visibleText(line.refused);
+    switch (line.refusal) {
+        case CommandLine::Refusal::UnknownLanguage:
+            // Nobody knows yet which language the player reads.
+            return textOf(text::unknown_language, {{"argument", named}}, Language::German) +
+                   textOf(text::unknown_language, {{"argument", named}}, Language::English);
+        case CommandLine::Refusal::TranscriptNeedsFile:
+            return textOf(text::refusal, {{"why", std::string(textOf(text::transcript_needs_file))}});
+        default: return textOf(text::refusal, {{"why", textOf(text::unknown_option, {{"argument", named}})}});
+    }
+}
+
+CommandLine parseCommandLine(std::span<const std::string_view> arguments, Environment environment) {
     CommandLine line;
-    line.display.plain = term != nullptr && std::string_view(term) == "dumb";
-    line.display.colours = noColour == nullptr || *noColour == '\0';
-    auto refuse = [&line](const std::string& why) {
+    line.display.plain = environment.term != nullptr && std::string_view(environment.term) == "dumb";
+    line.display.colours = environment.noColour == nullptr || *environment.noColour == '\0';
+    auto refuse = [&line](CommandLine::Refusal why, std::string_view what) {
         line.action = CommandLine::Action::Refuse;
-        line.refusal = textOf(text::refusal, {{"why", why}});
+        line.refusal = why;
+        line.refused = what;
         return line;
     };
+    // An empty HULGOR_LANG counts as unset, as an empty NO_COLOR does.
+    if (environment.language != nullptr && *environment.language != '\0') {
+        const auto chosen = languageCalled(environment.language);
+        if (!chosen) return refuse(CommandLine::Refusal::UnknownLanguage, environment.language);
+        line.language = *chosen;
+    }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view argument = arguments[i];
+        // Options that take a value: "--transcript FILE" or "--transcript=FILE".
+        auto value = [&](std::string_view option) -> std::optional<std::string_view> {
+            if (argument == option) return i + 1 < arguments.size() ? arguments[++i] : std::string_view();
+            if (argument.starts_with(option) && argument.substr(option.size()).starts_with('=')) {
+                return argument.substr(option.size() + 1);
+            }
+            return std::nullopt;
+        };
         if (argument == "--plain") {
             line.display.plain = true;
         } else if (argument == "--fast") {
@@ -39,13 +69,15 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, const 
             line.action = CommandLine::Action::Help;
         } else if (argument == "--version") {
             if (line.action != CommandLine::Action::Help) line.action = CommandLine::Action::Version;
-        } else if (argument == "--transcript" || argument.starts_with("--transcript=")) {
-            std::string_view file = argument.substr(std::min(argument.size(), std::size_t{13}));
-            if (argument == "--transcript") file = i + 1 < arguments.size() ? arguments[++i] : "";
-            if (file.empty()) return refuse(std::string(textOf(text::transcript_needs_file)));
-            line.transcript = file;
+        } else if (auto file = value("--transcript")) {
+            if (file->empty()) return refuse(CommandLine::Refusal::TranscriptNeedsFile, "");
+            line.transcript = *file;
+        } else if (auto code = value("--lang")) {
+            const auto chosen = languageCalled(*code);
+            if (!chosen) return refuse(CommandLine::Refusal::UnknownLanguage, *code);
+            line.language = *chosen;
         } else {
-            return refuse(textOf(text::unknown_option, {{"argument", visibleText(argument)}}));
+            return refuse(CommandLine::Refusal::UnknownOption, argument);
         }
     }
     return line;

@@ -14,7 +14,7 @@
 
 namespace {
 
-// The German message for a transcript that does not start, with its line end.
+// The message for a transcript that does not start, with its line end.
 std::string transcriptRefusal(AppendFile::Opened why, const std::string& file) {
     namespace text = passages::messages;
     const std::string named = visibleText(file);
@@ -29,15 +29,17 @@ std::string transcriptRefusal(AppendFile::Opened why, const std::string& file) {
 
 int main(int argc, char** argv) {
     try {
-        fillConsoleMessages();
         std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-        CommandLine line = parseCommandLine(arguments, std::getenv("TERM"), std::getenv("NO_COLOR"));
+        CommandLine line = parseCommandLine(
+            arguments, {std::getenv("TERM"), std::getenv("NO_COLOR"), std::getenv("HULGOR_LANG")});
+        chooseStoryLanguage(line.language);
+        fillConsoleMessages();
         switch (line.action) {
             case CommandLine::Action::Help: std::cout << helpText(); return 0;
             case CommandLine::Action::Version:
                 std::cout << textOf(passages::messages::version_line, {{"version", GameVersion}});
                 return 0;
-            case CommandLine::Action::Refuse: std::cerr << line.refusal; return 2;
+            case CommandLine::Action::Refuse: std::cerr << refusalText(line); return 2;
             case CommandLine::Action::Play: break;
         }
         // A console may have chosen already (the browser page's settings);

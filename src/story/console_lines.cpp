@@ -1,5 +1,5 @@
 // The console floor shows a few lines itself but never reads the script:
-// the game hands it their texts as it starts.
+// the game hands it their texts, in the language chosen, as it starts.
 #include "console/io/console_messages.h"
 #include "story/passages.h"
 #include "story/script.h"
@@ -11,6 +11,11 @@ void fillConsoleMessages() {
     messages.morePrompt = textOf(text::more_prompt);
     messages.shortMorePrompt = textOf(text::short_more_prompt);
     messages.plainOptionMark = textOf(text::plain_option_mark);
+    messages.speechOpens = textOf(text::speech_opens);
+    messages.speechCloses = textOf(text::speech_closes);
+    messages.innerSpeechOpens = textOf(text::inner_speech_opens);
+    messages.innerSpeechCloses = textOf(text::inner_speech_closes);
+    messages.commaAfterClosingMark = storyLanguage() == Language::German;
     messages.invalidInput = textOf(text::invalid_input);
     messages.quit = textOf(text::quit);
     messages.noConsoleWindow = textOf(text::no_console_window);

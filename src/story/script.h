@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "story/language.h"
+
 // A passage: which story file, and which of its passages in order. The
 // constants for every passage are generated into story/passages.h.
 struct PassageId {
@@ -101,8 +103,10 @@ struct StoryFile {
     std::string_view text;
 };
 
-// The story files built into the game, in chapter order.
+// The story files built into the game, in chapter order, and their English
+// editions in the same order.
 extern const std::span<const StoryFile> storyFiles;
+extern const std::span<const StoryFile> translatedStoryFiles;
 
 // Prints a passage: its text, colour changes and the hero's name.
 void tell(PassageId passage);
@@ -115,10 +119,12 @@ struct Fill {
     std::string_view value;
 };
 
-// A passage of plain text as it is written; it lives as long as the game.
+// A passage of plain text as it is written, in the language the game speaks
+// or in the one named; it lives as long as the game.
 std::string_view textOf(PassageId passage);
+std::string_view textOf(PassageId passage, Language language);
 // A passage with its placeholders filled in.
-std::string textOf(PassageId passage, std::initializer_list<Fill> fills);
+std::string textOf(PassageId passage, std::initializer_list<Fill> fills, Language language = storyLanguage());
 // Prints a passage of plain text as tell does, each line end flushing.
 void sayText(PassageId passage);
 void sayText(PassageId passage, std::initializer_list<Fill> fills);

@@ -172,6 +172,12 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
         if (line.empty() || line.starts_with('#')) continue;
         if (line.starts_with("===")) {
             std::string_view name = line.substr(std::min<std::size_t>(4, line.size()));
+            // A translated passage carries the stamp of its source: "=== name @1a2b3c4d".
+            if (std::size_t stamp = name.find(" @"); stamp != std::string_view::npos &&
+                                                     name.find_first_not_of("0123456789abcdef", stamp + 2) ==
+                                                         std::string_view::npos) {
+                name = name.substr(0, stamp);
+            }
             if (!line.starts_with("=== ") || !isName(name)) mistake("a passage header reads \"=== name\"");
             for (const auto& passage : story.passages) {
                 if (passage.name == name) mistake("passage " + std::string(name) + " is there twice");
@@ -202,12 +208,22 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
 
 }  // namespace
 
-const std::vector<Steps>& passagesOf(std::uint16_t file) {
-    static const std::vector<std::vector<Steps>> passages = [] {
-        std::vector<std::vector<Steps>> all(storyFiles.size());
-        for (std::size_t i = 0; i < storyFiles.size(); ++i) read(storyFiles[i].text, &all[i]);
-        return all;
-    }();
+namespace {
+
+std::vector<std::vector<Steps>> readAll(std::span<const StoryFile> files) {
+    std::vector<std::vector<Steps>> all(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) read(files[i].text, &all[i]);
+    return all;
+}
+
+}  // namespace
+
+const std::vector<Steps>& passagesOf(std::uint16_t file, Language language) {
+    if (language == Language::English) {
+        static const std::vector<std::vector<Steps>> translated = readAll(translatedStoryFiles);
+        return translated[file];
+    }
+    static const std::vector<std::vector<Steps>> passages = readAll(storyFiles);
     return passages[file];
 }
 

@@ -94,17 +94,19 @@ void tell(PassageId passage) {
     storySignal(StorySignal::PassageEnds);
 }
 
-std::string_view textOf(PassageId passage) {
-    const Steps& steps = passagesOf(passage.file).at(passage.passage);
+std::string_view textOf(PassageId passage) { return textOf(passage, storyLanguage()); }
+
+std::string_view textOf(PassageId passage, Language language) {
+    const Steps& steps = passagesOf(passage.file, language).at(passage.passage);
     if (steps.size() != 1 || steps[0].kind != Step::Kind::Text) {
         throw std::logic_error("a passage of the frame holds more than plain text");
     }
     return steps[0].text;
 }
 
-std::string textOf(PassageId passage, std::initializer_list<Fill> fills) {
+std::string textOf(PassageId passage, std::initializer_list<Fill> fills, Language language) {
     std::string text;
-    for (const Step& step : passagesOf(passage.file).at(passage.passage)) {
+    for (const Step& step : passagesOf(passage.file, language).at(passage.passage)) {
         if (step.kind == Step::Kind::Text) {
             text += step.text;
         } else if (step.kind == Step::Kind::Placeholder) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "story/language.h"
 
 // One step of a passage: text to print, a colour from here on, the name, a
 // quotation mark of the markup ({‚} {‘} {„}), which only text without
@@ -25,5 +26,5 @@ using Steps = std::vector<Step>;
 // Tells the watcher of the tests, if there is one, what the story does.
 void reportStoryEvent(const StoryEvent& event);
 
-// Every story file's passages, read once at their first use.
-const std::vector<Steps>& passagesOf(std::uint16_t file);
+// Every story file's passages in a language, read once at their first use.
+const std::vector<Steps>& passagesOf(std::uint16_t file, Language language = storyLanguage());

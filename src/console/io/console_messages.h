@@ -10,6 +10,13 @@ struct ConsoleMessages {
     std::string_view morePrompt;       // the pager's prompt, set apart by its brackets
     std::string_view shortMorePrompt;  // the same for windows narrower than it
     std::string_view plainOptionMark;  // after an option that moves the story on, where marks are in words
+    // Where marks are in words, speech is set in these quotation marks,
+    // and speech quoted inside speech in the inner ones.
+    std::string_view speechOpens, speechCloses, innerSpeechOpens, innerSpeechCloses;
+    // German sets a comma that ends the spoken part after the closing mark,
+    // and one after "!" or "?" before a speaker tag; English keeps the comma
+    // inside and adds none.
+    bool commaAfterClosingMark = true;
     std::string_view invalidInput;     // a read that is no 32-bit number
     std::string_view quit;             // on standard output, as the program ends
     // On standard error:

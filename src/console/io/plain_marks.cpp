@@ -35,14 +35,16 @@ bool startsLowerCase(std::string_view text) {
            text.starts_with("ü");
 }
 
-// German quotation marks where the speech colour would be: „ before the
-// first character spoken, “ after the last (before the line ends and blanks
-// that follow it; before a comma that ends it, and with a comma after it
-// where "!", "?" or "..." end it and a tag in lower case follows on the
-// line). Speech after a blank line or after {„} is a quotation of its own.
-// The marks follow the colour across passages: the speech colour in force
-// when a passage begins is speech not yet opened, and a quotation open at
-// the end of a passage that ends on a line end is closed there.
+// Quotation marks where the speech colour would be (the language's own,
+// from the console messages; German „ and “ here): „ before the first
+// character spoken, “ after the last (before the line ends and blanks that
+// follow it). In German a comma that ends the spoken part goes after “, and
+// one follows “ where "!", "?" or "..." end it and a tag in lower case
+// follows on the line. Speech after a blank line or after {„} is a
+// quotation of its own. The marks follow the colour across passages: the
+// speech colour in force when a passage begins is speech not yet opened,
+// and a quotation open at the end of a passage that ends on a line end is
+// closed there.
 class Quoting {
 public:
     // `colour` and `last` are the colour in force and the last byte said
@@ -97,7 +99,7 @@ private:
 
     void opening() {
         if (last_ != ' ' && last_ != '\n') append(" ");
-        append("„");
+        append(consoleMessages().speechOpens);
         open_ = true;
     }
 
@@ -125,19 +127,20 @@ private:
     void close() {
         open_ = false;
         auto found = lastPrinted();
+        const ConsoleMessages& marks = consoleMessages();
         if (found == out_.rend() || found->kind != Step::Kind::Text) {
-            out_.insert(found.base(), {Step::Kind::Text, "“"});
+            out_.insert(found.base(), {Step::Kind::Text, std::string(marks.speechCloses)});
             return;
         }
         std::string& bytes = found->text;
         const std::size_t end = bytes.find_last_not_of("\n ") + 1;
-        if (end > 0 && bytes[end - 1] == ',') {
-            bytes.insert(end - 1, "“");
+        if (marks.commaAfterClosingMark && end > 0 && bytes[end - 1] == ',') {
+            bytes.insert(end - 1, marks.speechCloses);
             return;
         }
-        bytes.insert(end, "“");
-        const std::size_t after = end + std::string_view("“").size();
-        if (endsWithAny(std::string_view(bytes).substr(0, end), {"!", "?", "...", "…"}) &&
+        bytes.insert(end, marks.speechCloses);
+        const std::size_t after = end + marks.speechCloses.size();
+        if (marks.commaAfterClosingMark && endsWithAny(std::string_view(bytes).substr(0, end), {"!", "?", "...", "…"}) &&
             bytes.find('\n', after) == std::string::npos) {
             tagComma_ = {static_cast<std::size_t>(found.base() - 1 - out_.begin()), after};
         }
@@ -181,8 +184,12 @@ public:
             case StorySignal::PassageEnds: release(); break;
             case StorySignal::NameBegins: held_.push_back({Step::Kind::Name, {}}); break;
             case StorySignal::NameEnds: break;
-            case StorySignal::InnerQuoteOpens: held_.push_back({Step::Kind::Mark, "‚"}); break;
-            case StorySignal::InnerQuoteCloses: held_.push_back({Step::Kind::Mark, "‘"}); break;
+            case StorySignal::InnerQuoteOpens:
+                held_.push_back({Step::Kind::Mark, std::string(consoleMessages().innerSpeechOpens)});
+                break;
+            case StorySignal::InnerQuoteCloses:
+                held_.push_back({Step::Kind::Mark, std::string(consoleMessages().innerSpeechCloses)});
+                break;
             case StorySignal::NewQuotation: held_.push_back({Step::Kind::Mark, "„"}); break;
             case StorySignal::GoldenOptionEnds: held_.push_back({Step::Kind::Mark, std::string(consoleMessages().plainOptionMark)}); break;
             case StorySignal::PassageBegins: break;

@@ -103,6 +103,8 @@ Aufruf: hulgor [OPTIONEN]
                       zeigt und du eingibst, ohne Steuerzeichen
   --fast              Pausen und Ladeanimation ohne Warten
   --no-sound          keine Klänge abspielen und keine Fehler dazu melden
+  --lang SPRACHE      de: Deutsch (Vorgabe), en: Englisch (English);
+                      ebenso HULGOR_LANG=en
   --help              diese Hilfe
   --version           die Version
 ~
@@ -133,3 +135,17 @@ hulgor: Die Mitschrift „{file}“ ist weder eine gewöhnliche Datei noch ein T
 hulgor: Die Mitschrift „{file}“ lässt sich nicht öffnen.
 === failure
 Fehler: {why}
+
+# Where no colour is shown, speech is set in these quotation marks.
+=== speech_opens
+„\
+=== speech_closes
+“\
+=== inner_speech_opens
+‚\
+=== inner_speech_closes
+‘\
+
+# An unknown language is refused in both: the German line, then the English.
+=== unknown_language
+hulgor: unbekannte Sprache „{argument}“; das Spiel spricht de (Deutsch) und en (Englisch).
