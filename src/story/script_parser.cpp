@@ -208,23 +208,10 @@ ReadStory read(std::string_view text, std::vector<Steps>* steps) {
 
 }  // namespace
 
-namespace {
-
-std::vector<std::vector<Steps>> readAll(std::span<const StoryFile> files) {
-    std::vector<std::vector<Steps>> all(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) read(files[i].text, &all[i]);
-    return all;
-}
-
-}  // namespace
-
-const std::vector<Steps>& passagesOf(std::uint16_t file, Language language) {
-    if (language == Language::English) {
-        static const std::vector<std::vector<Steps>> translated = readAll(translatedStoryFiles);
-        return translated[file];
-    }
-    static const std::vector<std::vector<Steps>> passages = readAll(storyFiles);
-    return passages[file];
+std::vector<Steps> stepsOf(std::string_view file) {
+    std::vector<Steps> steps;
+    read(file, &steps);
+    return steps;
 }
 
 ReadStory testSeam::readStory(std::string_view text) {

@@ -56,6 +56,20 @@ std::function<void(const StoryEvent&)>& watcher() {
 
 }  // namespace
 
+const std::vector<Steps>& passagesOf(std::uint16_t file, Language language) {
+    static const auto readAll = [](std::span<const StoryFile> files) {
+        std::vector<std::vector<Steps>> all;
+        for (const StoryFile& story : files) all.push_back(stepsOf(story.text));
+        return all;
+    };
+    if (language == Language::English) {
+        static const std::vector<std::vector<Steps>> translated = readAll(translatedStoryFiles);
+        return translated.at(file);
+    }
+    static const std::vector<std::vector<Steps>> passages = readAll(storyFiles);
+    return passages.at(file);
+}
+
 void reportStoryEvent(const StoryEvent& event) {
     if (watcher()) watcher()(event);
 }

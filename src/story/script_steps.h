@@ -26,5 +26,8 @@ using Steps = std::vector<Step>;
 // Tells the watcher of the tests, if there is one, what the story does.
 void reportStoryEvent(const StoryEvent& event);
 
+// A story file's passages as steps, in order.
+std::vector<Steps> stepsOf(std::string_view file);
+
 // Every story file's passages in a language, read once at their first use.
 const std::vector<Steps>& passagesOf(std::uint16_t file, Language language = storyLanguage());
