@@ -17,7 +17,7 @@
 #| ~
 #| ~
 #| {quit} Beenden
-Groaning, you come to. You are lying alone on the cold ground, surrounded by the wreckage of the cart and bloody body parts.
+Groaning, you come to. You are lying alone on the cold ground, the wreckage of the cart and bloody body parts strewn all around you.
 The horse is gone too, fled or eaten. To your relief, though, there's no sign of the dragon either.
 Apparently you're the only survivor. Your hands are still bound.
 ~
@@ -62,7 +62,7 @@ You look around and shout as loud as you can. But there's no one there, and no o
 #| Auf jeden Fall solltest du dich nach einer Waffe umsehen. Vielleicht liegt hier ja irgendwo eine herum.
 #| ~
 #| ~
-You feel weak, but apart from the aches from the fall you seem to be largely unhurt.
+You feel weak, but apart from the aches left by the fall you seem to be largely unhurt.
 It's already getting dark. You should find some shelter for the night; who knows what dangers lurk out here.
 ~
 Slowly the cold creeps into you. It's still winter, and you're wearing only simple clothes, apparently those of a common man.
@@ -127,7 +127,7 @@ Carefully you make your way through the dense forest toward the mountains.
 As darkness falls, you suddenly hear wolves howling.
 You quicken your pace, but the wolves catch up with you, and without a weapon you can't defend yourself.
 No one but the wolves hears your screams as they tear you to pieces.
-By the next morning, nothing is left of you but a bloody scrap.
+By the next morning, nothing is left of you but some bloody remains.
 
 === south_wolves @86557175
 #| Du willst gerade Richtung Süden aufbrechen, da raschelt es plötzlich im Gebüsch, und ein Rudel Wölfe bricht aus dem Wald hervor.
@@ -163,7 +163,7 @@ You raise your hand to use the knocker, which is shaped like a wolf's head, and 
 ~
 ~
 {speech}This tower belongs to the mighty wizard Xerxes, who is currently away on vacation. Pray call again later.
-{normal}You curse. Now the only way left to you is toward the column of smoke, where you suspect a town. So you'll have to turn back.
+{normal}You curse. Now the only way left to you is toward the column of smoke, where you suspect there's a city. So you'll have to turn back.
 Frustrated, you set off.
 ~
 ~

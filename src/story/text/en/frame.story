@@ -19,7 +19,7 @@ This game is extremely progressive and contains female as well as queer characte
 Players who are frightened by such themes should only play it together with their parents.
 === disclaimer_help @62a77760
 #| Besser noch: Sie sollten sich Hilfe suchen und aufhören, Gegner solcher Themen zu sein.
-Better still: they should seek help and stop being opponents of such themes.
+Better still: they should seek help and stop opposing such themes.
 === disclaimer_fiction @56ee2cb4
 #| Alle Charaktere sind frei erfunden. Ähnlichkeiten mit realen Personen sind rein zufällig.
 All characters are entirely fictional. Any resemblance to real persons is purely coincidental.

@@ -81,7 +81,7 @@ So you cheerfully make up stories about all the things you have supposedly lived
 #| Ihre Augen glühten rot wie Kohlen, und die Menschen flohen in Panik und schrien: {‚}Ein Drache! Ein Drache!{‘}
 #| Selbst die Wachen fürchteten sich. Nur ich stand ganz ruhig da, mit einer mächtigen Axt in der Hand, und befahl dem Drachen, zu verschwinden.
 #| Doch der Drache wollte nicht hören und griff an. Da spaltete ich ihm mit einem einzigen Hieb den Schädel.
-You tell of an epic battle against a dragon, and your last playthrough of a fantasy video game serves you well.
+You tell of an epic battle against a dragon, and your last playthrough of a fantasy video game comes in very handy.
 {speech}It was in a city in the desert, when all of a sudden a beast as big as three houses came flying in and attacked.
 Its eyes glowed red as coals, and the people fled in panic, crying: {‚}A dragon! A dragon!{‘}
 Even the guards were afraid. Only I stood there, perfectly calm, a mighty axe in my hand, and bade the dragon begone.

@@ -46,7 +46,7 @@ But its claws catch your calf and leave a shallow, bleeding wound.
 #| Du beschließt abzuwarten und die Lage einzuschätzen, so wie du es aus Videospielen kennst. Wachsam beobachtest du die Wölfe, jederzeit bereit.
 #| Als der erste Wolf springt, weichst du ihm sofort mit einem{n}Satz zur Seite aus.
 #| Der zweite springt gleich hinterher, und wie durch Zufall wehrst du ihn mit dem Schwert ab und triffst ihn tödlich an der Kehle. Während er winselnd verblutet, knurren die anderen drei und machen sich zu einem gemeinsamen Angriff bereit.
-You decide to wait and size up the situation, just like you learned from video games. Warily you watch the wolves, ready for anything.
+You decide to wait and size up the situation, just as video games have taught you. Warily you watch the wolves, ready for anything.
 When the first wolf leaps, you instantly dodge it with a{n}jump to the side.
 The second one leaps right after it, and as if by accident you fend it off with your sword and strike it fatally in the throat. As it whimpers and bleeds to death, the other three growl and get ready to attack together.
 
@@ -102,7 +102,7 @@ Ragnar seems to sense it too. {speech}Lie down and sleep a while,{normal} he say
 The pale morning light wakes you. Ragnar is already up and about, roasting meat over the fire.
 Just in time, because your stomach starts to growl. Ragnar hears it and laughs.
 {speech}
-Good morning, stranger. I am roasting my catch, and there is enough for the both of us. You will find water at the brook, a few steps south of here.
+Good morning, stranger. I am roasting my catch, and there is enough for us both. You will find water at the brook, a few steps south of here.
 {normal}You just nod at him as you slowly pick yourself up.
 ~
 

@@ -41,7 +41,7 @@ Before you can answer, one of the other prisoners cuts in.
 You'd love to protest indignantly, but deep down you know Ragnar isn't entirely wrong.
 After all, you paid for a gym membership for years without ever setting foot inside.
 Still confused, you wonder why the other man takes you for Hulgor.
-You consider what to answer.
+You think about what to say.
 On the one hand, you have no idea who this Hulgor even is. But being taken for a hero does impress you, somehow.
 On the other hand, honesty might pay off.
 ~
