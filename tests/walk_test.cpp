@@ -1,7 +1,8 @@
 // The walk: from every scene a game can start at, every option of every
 // choice block is taken, each way on to its end, with every invariant
-// checked on the way, in colour, in plain text and without colours. It
-// must meet every choice block and every death of the story, and its end.
+// checked on the way, in colour, in plain text and without colours, in German
+// and in English. It must meet every choice block and every death of the
+// story, and its end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "support/named_scenes.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
+#include "story/passages.h"
 #include "test_seam.h"
 
 namespace {
@@ -51,10 +53,21 @@ std::string stateKey() {
 TEST(Walk, EveryOptionFromEverySceneReachesEveryBlockDeathAndEnd) {
     WorkFolder folder{"hulgor-walk"};
     const DisplayOptions shown = displayOptions();
-    for (auto [plain, colours] : {std::pair{false, true}, {true, true}, {false, false}}) {
-        SCOPED_TRACE(plain ? "plain" : colours ? "colours" : "no colours");
+    const struct {
+        bool plain, colours;
+        Language language;
+    } modes[] = {{false, true, Language::German},
+                 {true, true, Language::German},
+                 {false, false, Language::German},
+                 {false, true, Language::English},
+                 {true, true, Language::English}};
+    for (auto [plain, colours, language] : modes) {
+        SCOPED_TRACE(std::string(plain ? "plain" : colours ? "colours" : "no colours") +
+                     (language == Language::English ? ", English" : ""));
         displayOptions().plain = plain;
         displayOptions().colours = colours;
+        const StoryLanguage speaking(language);
+        const std::string menuQuit(textOf(passages::frame::menu_quit)), dead(textOf(passages::messages::you_are_dead));
         std::set<std::string> blocks, deaths, ends, walked;
         for (const NamedScene& scene : namedScenes()) {
             std::vector<std::vector<std::int32_t>> ways{{}};
@@ -72,8 +85,8 @@ TEST(Walk, EveryOptionFromEverySceneReachesEveryBlockDeathAndEnd) {
                     const std::string& all = scripted::script().transcript;
                     const DeclaredChoice* choice = invariants::choiceAsked();
                     if (choice == nullptr) {
-                        if (shown.find("10. Spiel beenden") == std::string::npos) return "Kai";  // a name asked for
-                        const auto death = all.rfind("DU BIST TOT.");
+                        if (shown.find(menuQuit) == std::string::npos) return "Kai";  // a name asked for
+                        const auto death = all.rfind(dead);
                         if (death != std::string::npos) deaths.insert(screenOf(all, death));
                         throw invariants::Stop{};
                     }

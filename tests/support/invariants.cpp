@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <iostream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string_view>
 
+#include "console/io/console_messages.h"
 #include "console/io/display_options.h"
 #include "frontend/entry_point.h"
 #include "frontend/menu_loop.h"
@@ -13,6 +15,7 @@
 #include "state/player_files.h"
 #include "state/text_file.h"
 #include "story/chapters.h"
+#include "story/passages.h"
 #include "story/death_screen.h"
 #include "story/visible_name.h"
 #include "support/scripted_console.h"
@@ -21,9 +24,34 @@
 namespace invariants {
 namespace {
 
-const std::string MenuEnd = "10. Spiel beenden\n{Normal}";
-const std::string Saved = "Spiel erfolgreich gespeichert.\n";
-const std::string Death = "DU BIST TOT.\n";
+// The game's own words the checks look for, in the language it speaks.
+struct Words {
+    std::string menuEnd, menuPrompt, saved, death, invalidInput, invalidChoice, permadeathOn, permadeathOff, quitting;
+    std::vector<std::string> keyPrompts;
+    ConsoleMessages marks;  // the quotation marks, and where a comma goes
+};
+
+std::string withoutLeadingLineEnds(std::string_view text) { return std::string(text.substr(text.find_first_not_of('\n'))); }
+
+const Words& words() {
+    static Words german, english;
+    Words& words = storyLanguage() == Language::English ? english : german;
+    if (words.menuEnd.empty()) {
+        namespace frame = passages::frame;
+        namespace text = passages::messages;
+        words = {std::string(textOf(frame::menu_quit)) + "{Normal}", withoutLeadingLineEnds(textOf(frame::menu_prompt)),
+                 withoutLeadingLineEnds(textOf(text::saved)), std::string(textOf(text::you_are_dead)) + "\n",
+                 std::string(textOf(text::invalid_input)), std::string(textOf(text::invalid_choice)),
+                 std::string(textOf(frame::menu_permadeath_on)), std::string(textOf(frame::menu_permadeath_off)),
+                 std::string(textOf(frame::quitting)) + std::string(textOf(text::quit)) + "{quit}", {},
+                 consoleMessages()};
+        for (PassageId prompt : {text::any_key, text::key, text::key_to_end, text::key_to_end_lower, text::journey_key,
+                                 frame::disclaimer_key}) {
+            words.keyPrompts.emplace_back(textOf(prompt));
+        }
+    }
+    return words;
+}
 const std::string& transcript() { return scripted::script().transcript; }
 
 // The save the game writes from `game`.
@@ -47,18 +75,21 @@ std::optional<bool> permadeathIn(const std::string& bytes) {
     return (in >> value) && value != 0;
 }
 
-// Where a key prompt ("Drücke ... Taste ...") in `text` is not laid out as
+// Where a key prompt ("Drücke eine Taste, ...") in `text` is not laid out as
 // a page break that waits for its key: red, the prompt and its line end,
 // the normal colour, then the key wait (spaced: two line ends before and
 // after the prompt; the end of the story: two after). The splash waits
 // below its own indented prompt. With `atKey`, `text` ends at a key wait,
 // which must come after such a prompt.
 std::optional<std::string> looseKeyPrompt(std::string_view text, bool atKey) {
-    const std::string_view start = "Drücke ";
+    std::set<std::size_t> prompts;
+    for (const std::string& prompt : words().keyPrompts) {
+        for (auto at = text.find(prompt); at != std::string_view::npos; at = text.find(prompt, at + 1)) prompts.insert(at);
+    }
     std::size_t last = std::string_view::npos;
-    for (auto at = text.find(start); at != std::string_view::npos; at = text.find(start, at + 1)) {
+    for (const std::size_t at : prompts) {
         const std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos || text.substr(at, end - at).find("Taste") == std::string_view::npos) continue;
+        if (end == std::string_view::npos) continue;
         const std::string_view before = text.substr(0, at), after = text.substr(end + 1);
         const std::size_t indent = before.size() - std::min(before.size(), before.find_last_not_of(' ') + 1);
         std::size_t layout = 0;
@@ -88,9 +119,12 @@ bool isValidSave(const std::string& bytes) {
 // `text` without its colour events (std::regex would be the slow way here),
 // and without quotation marks when `marks`: they stand for a colour.
 std::string withoutColours(std::string text, bool marks = false) {
-    for (const char* colour : {"{Golden}", "{Normal}", "{Green}", "{Red}", "{Yellow}", "„", "“", "‚", "‘"}) {
+    const ConsoleMessages& quotes = words().marks;
+    for (std::string_view colour : {std::string_view("{Golden}"), std::string_view("{Normal}"), std::string_view("{Green}"),
+                                    std::string_view("{Red}"), std::string_view("{Yellow}"), quotes.speechOpens,
+                                    quotes.speechCloses, quotes.innerSpeechOpens, quotes.innerSpeechCloses}) {
         if (!marks && colour[0] != '{') break;
-        const std::string event = colour;
+        const std::string event(colour);
         for (auto at = text.find(event); at != std::string::npos; at = text.find(event, at)) text.erase(at, event.size());
     }
     return text;
@@ -133,17 +167,25 @@ std::optional<std::string> unsafeOutput(std::string_view text) {
     return std::nullopt;
 }
 
-// Where speech set in quotation marks breaks the German rules: „ opens and
-// “ closes, never nested but for ‚‘ inside; no comma inside the closing
-// mark; a tag in lower case on the same line follows a spoken sentence's
-// “ with a comma; a blank or a line start before „. Nothing: all is well.
-std::optional<std::string> misquoted(std::string text) {
-    // The hero's name is the player's: whatever marks it holds are no speech.
+// `text` with the hero's name left out: it is the player's, whatever it holds.
+std::string withoutName(std::string text) {
     if (const std::string name = visibleName(game.playerName); !name.empty()) {
         for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
             text.replace(at, name.size(), "N");
         }
     }
+    return text;
+}
+
+// Where speech set in quotation marks breaks the language's rules („ and “
+// in German, “ and ” in English): the opening mark opens and the closing one
+// closes, never nested but for the inner marks inside; a blank or a line
+// start before the opening mark. In German also: no comma inside the
+// closing mark, and a tag in lower case on the same line follows a spoken
+// sentence's closing mark with a comma. Nothing: all is well.
+std::optional<std::string> misquoted(std::string text) {
+    text = withoutName(std::move(text));
+    const ConsoleMessages& marks = words().marks;
     enum Depth { Outside, Speech, Inner } depth = Outside;
     auto report = [&](std::size_t at, const std::string& what) {
         std::size_t from = at - std::min<std::size_t>(at, 50);
@@ -152,29 +194,42 @@ std::optional<std::string> misquoted(std::string text) {
     for (std::size_t at = 0; (at = text.find('\xE2', at)) != std::string::npos; ++at) {
         const std::string_view mark = std::string_view(text).substr(at, 3);
         const char before = at == 0 ? '\n' : text[at - 1];
-        if (mark == "„") {
-            if (depth != Outside) return report(at, "a „ inside a quotation");
-            if (before != ' ' && before != '\n' && before != '}') return report(at, "no blank before „");
+        if (mark == marks.speechOpens) {
+            if (depth != Outside) return report(at, "an opening mark inside a quotation");
+            if (before != ' ' && before != '\n' && before != '}') return report(at, "no blank before an opening mark");
             depth = Speech;
-        } else if (mark == "“") {
-            if (depth != Speech) return report(at, "a “ that closes no „");
-            if (before == ',') return report(at, "a comma inside the closing “");
+        } else if (mark == marks.speechCloses) {
+            if (depth != Speech) return report(at, "a closing mark that closes nothing");
             const std::string_view after = std::string_view(text).substr(at + 3, 3);
             const bool lowerCase = (after.size() > 1 && after[1] >= 'a' && after[1] <= 'z') ||
                                    after.substr(1) == "ä" || after.substr(1) == "ö" || after.substr(1) == "ü";
-            if ((before == '!' || before == '?' || before == '.') && after.starts_with(' ') && lowerCase) {
-                return report(at, "no comma between “ and its tag");
+            if (marks.commaAfterClosingMark && before == ',') return report(at, "a comma inside the closing mark");
+            if (marks.commaAfterClosingMark && (before == '!' || before == '?' || before == '.') &&
+                after.starts_with(' ') && lowerCase) {
+                return report(at, "no comma between the closing mark and its tag");
             }
             depth = Outside;
-        } else if (mark == "‚") {
-            if (depth != Speech) return report(at, "a ‚ outside a quotation");
+        } else if (mark == marks.innerSpeechOpens) {
+            if (depth != Speech) return report(at, "an inner opening mark outside a quotation");
             depth = Inner;
-        } else if (mark == "‘") {
-            if (depth != Inner) return report(at, "a ‘ that closes no ‚");
+        } else if (mark == marks.innerSpeechCloses) {
+            if (depth != Inner) return report(at, "an inner closing mark that closes nothing");
             depth = Speech;
         }
     }
     if (depth != Outside) return report(text.size(), "a quotation left open");
+    return std::nullopt;
+}
+
+// Where the English game shows German: a German letter or quotation mark
+// outside the hero's name. Nothing: none.
+std::optional<std::string> germanIn(const std::string& shown) {
+    const std::string text = withoutName(shown);
+    for (std::string_view german : {"ä", "ö", "ü", "ß", "Ä", "Ö", "Ü", "„", "‚"}) {
+        if (auto at = text.find(german); at != std::string::npos) {
+            return "German in the English game: " + text.substr(at - std::min<std::size_t>(at, 50), 80);
+        }
+    }
     return std::nullopt;
 }
 
@@ -222,7 +277,7 @@ struct Checker {
         const std::string& all = transcript();
         // A dead game says nothing more: after the death screen's key comes the title menu.
         const std::string menuStart = "{clear}{font 55}";
-        for (auto at = all.find(Death, deathsChecked); at != std::string::npos; at = all.find(Death, at + 1)) {
+        for (auto at = all.find(words().death, deathsChecked); at != std::string::npos; at = all.find(words().death, at + 1)) {
             auto key = all.find("{key}", at);
             std::string after = key == std::string::npos ? "" : all.substr(key + 5, menuStart.size());
             if (!menuStart.starts_with(after)) {
@@ -256,14 +311,18 @@ struct Checker {
                 broken.push_back("invariant: a spoken line runs on in " + next + ": " + all.substr(at, 40));
             }
         }
-        // Where speech is set in quotation marks, they follow German rules.
+        // Where speech is set in quotation marks, they follow the language's rules.
         if (marksInWords()) {
             if (auto wrong = misquoted(withoutColours(shown))) broken.push_back("invariant: " + *wrong);
+        }
+        if (storyLanguage() == Language::English) {
+            if (auto german = germanIn(shown)) broken.push_back("invariant: " + *german);
         }
         if (wait && scripted::script().colour == "Yellow") {
             broken.push_back("invariant: the game waits with the speech colour in force");
         }
-        const bool atMenu = wait == Wait::Line && (all.ends_with(MenuEnd) || all.ends_with("ZAHL dazu eingibst:"));
+        const bool atMenu =
+            wait == Wait::Line && (all.ends_with(words().menuEnd) || all.ends_with(words().menuPrompt));
         if (atMenu && scripted::script().colour != "Normal") {
             broken.push_back("invariant: the title menu reads a number in colour " + scripted::script().colour);
         }
@@ -273,8 +332,7 @@ struct Checker {
         }
         // A rejected entry is answered by its message and the same block again
         // (followed by more when the line held more than one entry).
-        bool rejected = shown.starts_with("\nUngültige Eingabe! Bitte eine Zahl eingeben!\n") ||
-                        shown.starts_with("\nUngültige Auswahl!\n");
+        bool rejected = shown.starts_with(words().invalidInput) || shown.starts_with(words().invalidChoice);
         if (wait == Wait::Line && blockBeforeRead && typed && rejected) {
             // Speech shown again in another colour is not marked again.
             const std::string block = blockEnd(*blockBeforeRead);
@@ -294,8 +352,9 @@ struct Checker {
             const auto file = readSmallFile("permadeath.txt");
             const auto on = file ? permadeathIn(*file) : std::nullopt;
             if ((!menuShown || file != knownPermadeath) && on) {
-                const auto at = all.rfind("6. Permadeath: ");
-                if (at == std::string::npos || all.compare(at + 15, 2, *on ? "an" : "au") != 0) {
+                const auto shownOn = all.rfind(words().permadeathOn), shownOff = all.rfind(words().permadeathOff);
+                const bool lastOn = shownOn != std::string::npos && (shownOff == std::string::npos || shownOn > shownOff);
+                if ((shownOn == std::string::npos && shownOff == std::string::npos) || lastOn != *on) {
                     broken.push_back("invariant: the title menu shows another permadeath setting than the file's");
                 }
             }
@@ -305,7 +364,7 @@ struct Checker {
         // (not to the same block again), or to a death.
         if (wait == Wait::Line && answeredChoice) {
             const Answered& a = *answeredChoice;
-            const bool died = all.find(Death, a.from) != std::string::npos;
+            const bool died = all.find(words().death, a.from) != std::string::npos;
             const auto* now = askedNow();
             // The same choice: the same option lines of the same passage.
             const bool same = now && now->passage.file == a.choice.passage.file &&
@@ -327,10 +386,11 @@ struct Checker {
     // as it stands at that moment.
     void written(std::vector<std::string>& broken) {
         const std::string& all = transcript();
-        if (all.size() <= savedChecked || !all.ends_with(Saved)) return;
+        const std::string& saved = words().saved;
+        if (all.size() <= savedChecked || !all.ends_with(saved)) return;
         savedChecked = all.size();
         if (readSmallFile("savegame.txt") != saveOf(game)) {
-            broken.push_back("invariant: after \"" + Saved + "\" the save differs from the game:\n" +
+            broken.push_back("invariant: after \"" + saved + "\" the save differs from the game:\n" +
                              readSmallFile("savegame.txt").value_or("(none)") + "instead of\n" + saveOf(game));
         }
     }
@@ -356,9 +416,8 @@ struct Checker {
     // game reads them ("3+2+200" answers three prompts), and a word before
     // them may have been a name.
     bool documentedEnd(Ending ending) const {
-        if (ending == Ending::Return) return transcript().ends_with(MenuEnd) && testSeam::menuDepth() == 0;
-        const std::string optionTen = "\nSpiel wird beendet...\nDas Programm wird beendet...\n{quit}";
-        if (ending != Ending::Quit || transcript().ends_with(optionTen)) return true;
+        if (ending == Ending::Return) return transcript().ends_with(words().menuEnd) && testSeam::menuDepth() == 0;
+        if (ending != Ending::Quit || transcript().ends_with(words().quitting)) return true;
         std::istringstream words(lastLine);
         for (std::string word; words >> word;) {
             std::istringstream numbers(word);

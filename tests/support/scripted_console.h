@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "story/language.h"
 #include "console/console.h"
 
 struct ProgramQuit {};
@@ -62,3 +63,16 @@ private:
 };
 
 }  // namespace scripted
+
+// The game speaks `language` while this lives; a session started meanwhile
+// takes its console lines in it too.
+class StoryLanguage {
+public:
+    explicit StoryLanguage(Language language) : before_(storyLanguage()) { chooseStoryLanguage(language); }
+    ~StoryLanguage() { chooseStoryLanguage(before_); }
+    StoryLanguage(const StoryLanguage&) = delete;
+    StoryLanguage& operator=(const StoryLanguage&) = delete;
+
+private:
+    Language before_;
+};
