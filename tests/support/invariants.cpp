@@ -255,6 +255,7 @@ struct Checker {
     // The choice asked last, as a copy: the game may hand a temporary.
     std::optional<DeclaredChoice> asked;
     std::size_t askedAt = 0;                      // the transcript's length then
+    std::size_t toldAt = 0;                       // the same when the last passage began
     // The choice the game reads a number for now, if it does.
     const DeclaredChoice* askedNow() const {
         return asked && askedAt == transcript().size() ? &*asked : nullptr;
@@ -379,7 +380,9 @@ struct Checker {
             }
             answeredChoice.reset();
         }
-        blockBeforeRead = wait == Wait::Line ? std::optional(shown) : std::nullopt;
+        // The block is what its passage printed, not what came before it.
+        const std::size_t blockStart = std::max(toldAt, all.size() - shown.size());
+        blockBeforeRead = wait == Wait::Line ? std::optional(all.substr(std::min(blockStart, all.size()))) : std::nullopt;
     }
 
     // After each write: a save the game reports as written holds the game
@@ -456,6 +459,7 @@ Outcome play(const std::function<void()>& program, const Next& next) {
     std::size_t since = 0;
     bool eofGiven = false;
     auto atWait = [&](Wait wait) {
+        outcome.steps.push_back(wait == Wait::Key ? "key" : "line");
         std::string shown = transcript().substr(since);
         checker.check(wait, shown, outcome.broken);
         if (!outcome.broken.empty()) throw Abort{};
@@ -470,6 +474,10 @@ Outcome play(const std::function<void()>& program, const Next& next) {
     scripted::script().onKeyWait = [&] { atWait(Wait::Key); };
     scripted::script().onWrite = [&] { checker.written(outcome.broken); };
     testSeam::watchStory([&](const StoryEvent& event) {
+        if (event.kind == StoryEvent::Kind::Told) {
+            checker.toldAt = transcript().size();
+            outcome.steps.push_back(std::to_string(event.passage.file) + "." + std::to_string(event.passage.passage));
+        }
         if (event.kind != StoryEvent::Kind::NumberAsked) return;
         checker.asked = *event.choice;
         checker.askedAt = transcript().size();

@@ -27,6 +27,8 @@ struct Outcome {
     Ending ending = Ending::Aborted;
     std::string shown;                // printed since the last answer
     std::vector<std::string> broken;  // invariants broken, exceptions that escaped the game
+    // The passages told and the waits, in order: the same in every language.
+    std::vector<std::string> steps;
 };
 
 // The numbered choice the game asked just before the wait `next` is asked
