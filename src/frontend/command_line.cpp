@@ -37,18 +37,14 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, Enviro
     CommandLine line;
     line.display.plain = environment.term != nullptr && std::string_view(environment.term) == "dumb";
     line.display.colours = environment.noColour == nullptr || *environment.noColour == '\0';
+    // The first mistake is the one refused; the arguments after it are still
+    // read, so that its message is in the language they ask for.
     auto refuse = [&line](CommandLine::Refusal why, std::string_view what) {
-        line.action = CommandLine::Action::Refuse;
+        if (line.refusal != CommandLine::Refusal::None) return;
         line.refusal = why;
         line.refused = what;
-        return line;
     };
-    // An empty HULGOR_LANG counts as unset, as an empty NO_COLOR does.
-    if (environment.language != nullptr && *environment.language != '\0') {
-        const auto chosen = languageCalled(environment.language);
-        if (!chosen) return refuse(CommandLine::Refusal::UnknownLanguage, environment.language);
-        line.language = *chosen;
-    }
+    bool languageGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view argument = arguments[i];
         // Options that take a value: "--transcript FILE" or "--transcript=FILE".
@@ -70,15 +66,22 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments, Enviro
         } else if (argument == "--version") {
             if (line.action != CommandLine::Action::Help) line.action = CommandLine::Action::Version;
         } else if (auto file = value("--transcript")) {
-            if (file->empty()) return refuse(CommandLine::Refusal::TranscriptNeedsFile, "");
+            if (file->empty()) refuse(CommandLine::Refusal::TranscriptNeedsFile, "");
             line.transcript = *file;
         } else if (auto code = value("--lang")) {
-            const auto chosen = languageCalled(*code);
-            if (!chosen) return refuse(CommandLine::Refusal::UnknownLanguage, *code);
-            line.language = *chosen;
+            languageGiven = true;
+            if (auto chosen = languageCalled(*code)) line.language = *chosen;
+            else refuse(CommandLine::Refusal::UnknownLanguage, *code);
         } else {
-            return refuse(CommandLine::Refusal::UnknownOption, argument);
+            refuse(CommandLine::Refusal::UnknownOption, argument);
         }
     }
+    // The option wins over the variable; an empty variable counts as unset,
+    // as an empty NO_COLOR does.
+    if (!languageGiven && environment.language != nullptr && *environment.language != '\0') {
+        if (auto chosen = languageCalled(environment.language)) line.language = *chosen;
+        else refuse(CommandLine::Refusal::UnknownLanguage, environment.language);
+    }
+    if (line.refusal != CommandLine::Refusal::None) line.action = CommandLine::Action::Refuse;
     return line;
 }

@@ -40,6 +40,10 @@ std::string bySignal(int signalNumber) { return "signal " + std::to_string(signa
 
 // In a child: the game, its pauses passing at once unless on the real clock
 // (see fast_clock.cpp).
+// The games below speak German unless a test asks otherwise, whatever the
+// environment of the test run says.
+const int speaksGerman = ::unsetenv("HULGOR_LANG");
+
 [[noreturn]] void execGame(const std::vector<std::string>& options, bool fastClock = true) {
     if (fastClock) ::setenv("LD_PRELOAD", FAST_CLOCK, 1), ::setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
     std::vector<char*> arguments{const_cast<char*>(HULGOR_BINARY)};
@@ -766,5 +770,41 @@ TEST(RealBinary, HelpVersionAndUnknownOptions) {
         for (const char* option : {"--plain", "--transcript DATEI", "--fast", "--no-sound", "--help", "--version"}) {
             EXPECT_NE(ran.out.find("\n  " + std::string(option) + " "), std::string::npos) << option;
         }
+    }
+}
+
+// The language: --lang before HULGOR_LANG before German, never the
+// system's locale; an unknown one refused in both languages.
+TEST(RealBinary, TheLanguageChosen) {
+    const std::string german = "Hulgor – der Barbar: ein", english = "Hulgor the Barbarian: a";
+    const std::string refused = "hulgor: unbekannte Sprache „fr“; das Spiel spricht de (Deutsch) und en (Englisch).\n"
+                                "hulgor: unknown language “fr”; the game speaks de (German) and en (English).\n";
+    const struct {
+        std::vector<std::string> options;
+        const char* variable;  // HULGOR_LANG; null: unset
+        std::string out, err;
+    } rows[] = {
+        {{"--help"}, nullptr, german, ""},
+        {{"--help"}, "", german, ""},
+        {{"--help", "--lang", "en"}, nullptr, english, ""},
+        {{"--lang=en", "--help"}, "de", english, ""},
+        {{"--help"}, "en", english, ""},
+        {{"--help", "--lang", "de"}, "en", german, ""},
+        {{"--help", "--lang", "de"}, "fr", german, ""},
+        {{"--lang", "fr", "--help"}, nullptr, "", refused},
+        {{"--version"}, "fr", "", refused},
+        {{"--farbe", "--lang", "en"}, nullptr, "", "hulgor: unknown option “--farbe”.\nUse --help to see all options.\n"},
+    };
+    WorkFolder folder("hulgor-e2e");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.options) + (row.variable ? row.variable : "(unset)"));
+        const Ran ran = runWithoutTerminal(row.options, "", [&] {
+            if (row.variable) ::setenv("HULGOR_LANG", row.variable, 1);
+            ::setenv("LANG", "en_US.UTF-8", 1);  // the system's locale has no say
+            ::setenv("LANGUAGE", "en", 1);
+        });
+        EXPECT_EQ(ended(ran.status), row.err.empty() ? "exit 0" : "exit 2");
+        EXPECT_TRUE(ran.out.starts_with(row.out)) << ran.out;
+        EXPECT_EQ(ran.err, row.err);
     }
 }
