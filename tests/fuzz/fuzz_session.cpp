@@ -7,9 +7,9 @@
 // Built twice: as a libFuzzer target (preset fuzz; tools/fuzz.sh runs it),
 // and as the random player, which plays seeded random games: numbers in and
 // around the offered ranges, 200, words, names of any bytes, empty lines, two
-// tokens on a line; with --plain in plain text.
+// tokens on a line; with --plain in plain text, with --english in English.
 //
-//   random_player --games 100000 --seed 7 [--plain | --no-colour] [--digests FILE] [--scenes]
+//   random_player --games 100000 --seed 7 [--plain | --no-colour] [--digests FILE] [--scenes] [--english]
 //
 // With --scenes, each game starts at a scene of the story in turn, the hero
 // named with control characters, C1 controls and broken UTF-8 among his
@@ -33,11 +33,12 @@
 #include "state/player_files.h"
 #include "state/save_file.h"
 #include "story/chapters.h"
-#include "test_seam.h"
+#include "story/language.h"
 #include "support/invariants.h"
 #include "support/named_scenes.h"
 #include "support/scripted_console.h"
 #include "support/work_folder.h"
+#include "test_seam.h"
 
 namespace {
 
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--plain") == 0) displayOptions().plain = true;
         else if (std::strcmp(argv[i], "--no-colour") == 0) displayOptions().colours = false;
         else if (std::strcmp(argv[i], "--scenes") == 0) scenes = true;
+        else if (std::strcmp(argv[i], "--english") == 0) chooseStoryLanguage(Language::English);
         else if (i + 1 == argc) break;
         else if (std::strcmp(argv[i], "--digests") == 0) digestFile = argv[++i];
         else if (std::strcmp(argv[i], "--games") == 0) games = std::atol(argv[++i]);

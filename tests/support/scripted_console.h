@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "story/language.h"
 #include "console/console.h"
+#include "story/language.h"
 
 struct ProgramQuit {};
 
