@@ -82,7 +82,7 @@ mkdir -p "$stage"
 cp build/mingw/hulgor.exe "$build"/sounds/*.wav "$stage/"
 sed 's/$/\r/' docs/release/LIESMICH.txt >"$stage/LIESMICH.txt"
 sed 's/$/\r/' docs/release/README.txt >"$stage/README.txt"
-sed 's/$/\r/' docs/release/hulgor-english.bat >"$stage/Hulgor (English).bat"
+sed 's/$/\r/' docs/release/hulgor-english.bat >"$stage/Hulgor-English.bat"
 find "$stage" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 (cd build/release-windows && zip -qrX "$root/dist/hulgor-$version-windows.zip" "hulgor-$version")
 

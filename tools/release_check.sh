@@ -13,7 +13,7 @@
 #     the package leaves none of its files behind;
 #   - the Windows zip, unpacked, plays to the end of the content under Wine
 #     from a folder outside the zip's, finding its sounds beside hulgor.exe;
-#     it holds README.txt and "Hulgor (English).bat" with CR LF line ends,
+#     it holds README.txt and "Hulgor-English.bat" with CR LF line ends,
 #     and that launcher plays the game in English in its own folder;
 #   - the web zip, unpacked, holds the English edition and passes the
 #     browser test (which switches the page to English).
@@ -109,7 +109,7 @@ tr -d '\r' <"$scratch/windows-play/out.txt" | grep -q 'Aktuell endet die Reise h
 ! grep -q 'Fehler: Konnte Sound' "$scratch/windows-play/err.txt" || fail "hulgor.exe did not find its sounds beside it"
 [[ -f $scratch/windows-play/savegame.txt && ! -e $scratch/windows/hulgor-$version/savegame.txt ]] ||
   fail "hulgor.exe did not save in the folder it was started in"
-launcher="Hulgor (English).bat"
+launcher="Hulgor-English.bat"
 for file in LIESMICH.txt README.txt "$launcher"; do
   [[ -f $scratch/windows/hulgor-$version/$file ]] || fail "the Windows zip has no $file"
   ! grep -qv $'\r$' "$scratch/windows/hulgor-$version/$file" || fail "$file has a line without CR LF"
@@ -119,7 +119,7 @@ grep -q 'README.txt' "$scratch/windows/hulgor-$version/LIESMICH.txt" || fail "LI
 # folder: the game speaks English, finds its sounds, saves beside itself.
 mkdir "$scratch/windows-english"
 (cd "$scratch/windows-english" && printf "$complete" |
-  timeout 300 "$wine" start /wait /unix "$scratch/windows/hulgor-$version/$launcher" >out.txt 2>err.txt) ||
+  timeout 300 "$wine" cmd /c "Z:${scratch//\//\\}\\windows\\hulgor-$version\\$launcher" >out.txt 2>err.txt) ||
   fail "$launcher ended with status $?"
 /usr/lib/wine/wineserver64 -w
 tr -d '\r' <"$scratch/windows-english/out.txt" | grep -q 'For now, the journey ends here.' ||
