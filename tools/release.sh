@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every release from this checkout into dist/:
 #   hulgor_<version>_amd64.deb        the Debian package (section games)
-#   hulgor-<version>-windows.zip      hulgor.exe, the eight sounds, LIESMICH.txt
+#   hulgor-<version>-windows.zip      hulgor.exe, the eight sounds, LIESMICH.txt,
+#                                     README.txt and the English launcher
 #   hulgor-<version>-web.zip          the browser version, index.html at its root
 #   hulgor-<version>.tar.gz           the source
 #   SHA256SUMS                        over all of them
@@ -14,6 +15,9 @@ root=$(pwd)
 version=$(bash tools/version.sh)
 echo "== Hulgor $version"
 bash tools/setup.sh --release
+# The English edition must be current with the German before anything is built.
+echo "== tools/l10n check --strict"
+bash tools/l10n check --strict
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
 jobs=$(nproc)
 rm -rf dist
@@ -36,6 +40,8 @@ install -d "$tree/usr/share/games/hulgor"
 install -m 0644 "$build"/sounds/*.wav "$tree/usr/share/games/hulgor/"
 install -D -m 0644 docs/release/hulgor.6 "$tree/usr/share/man/man6/hulgor.6"
 gzip -9n "$tree/usr/share/man/man6/hulgor.6"
+install -D -m 0644 docs/release/hulgor.en.6 "$tree/usr/share/man/en/man6/hulgor.6"
+gzip -9n "$tree/usr/share/man/en/man6/hulgor.6"
 install -D -m 0644 README.md "$tree/usr/share/doc/hulgor/README.md"
 gzip -9n "$tree/usr/share/doc/hulgor/README.md"
 install -m 0644 docs/release/copyright "$tree/usr/share/doc/hulgor/copyright"
@@ -75,6 +81,8 @@ rm -rf build/release-windows
 mkdir -p "$stage"
 cp build/mingw/hulgor.exe "$build"/sounds/*.wav "$stage/"
 sed 's/$/\r/' docs/release/LIESMICH.txt >"$stage/LIESMICH.txt"
+sed 's/$/\r/' docs/release/README.txt >"$stage/README.txt"
+sed 's/$/\r/' docs/release/hulgor-english.bat >"$stage/Hulgor-English.bat"
 find "$stage" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 (cd build/release-windows && zip -qrX "$root/dist/hulgor-$version-windows.zip" "hulgor-$version")
 

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Proves the releases in dist/ (made by tools/release.sh) as players meet
 # them:
-#   - the checksums hold, and lintian reports no error on the Debian package;
+#   - the English edition is current with the German (tools/l10n check
+#     --strict);
+#   - the checksums hold, and lintian reports no error on the Debian package,
+#     which holds the English manual page beside the German one;
 #   - on a freshly bootstrapped Debian (tools/fresh_root.sh) the package
 #     installs with apt; `hulgor` plays from an empty folder with piped input,
 #     once to the end of the content and once to the bard's lute, so every
 #     sound plays through SDL's file-writing audio driver, without an error
-#     line; purged, the package leaves none of its files behind;
+#     line, and speaks English with --lang en and HULGOR_LANG=en; purged,
+#     the package leaves none of its files behind;
 #   - the Windows zip, unpacked, plays to the end of the content under Wine
 #     from a folder outside the zip's, finding its sounds beside hulgor.exe;
-#   - the web zip, unpacked, passes the browser test.
+#     it holds README.txt and "Hulgor-English.bat" with CR LF line ends,
+#     and that launcher plays the game in English in its own folder;
+#   - the web zip, unpacked, holds the English edition and passes the
+#     browser test (which switches the page to English).
 # Needs root (the fresh machine is a chroot).
 set -euo pipefail
 fail() {
@@ -24,10 +31,27 @@ for file in "$deb" "hulgor-$version-windows.zip" "hulgor-$version-web.zip" "hulg
 done
 (cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match dist/"
 
+echo "== tools/l10n check --strict"
+bash tools/l10n check --strict || fail "the English edition is not current with the German"
+
 echo "== lintian"
 bash tools/setup.sh --only lintian unzip
 lintian --tag-display-limit 0 "dist/$deb" 2>&1 | grep -v 'running with root privileges' | tee /tmp/hulgor-lintian.txt || true
 ! grep -q '^E:' /tmp/hulgor-lintian.txt || fail "lintian reports errors"
+echo "== the manual pages"
+# The manual pages, German and English (man -L en hulgor), each naming --lang.
+pages=$(mktemp -d /tmp/hulgor-pages.XXXXXX)
+dpkg-deb -x "dist/$deb" "$pages"
+for page in man6 en/man6; do
+  [[ -f $pages/usr/share/man/$page/hulgor.6.gz ]] || fail "the package has no manual page /usr/share/man/$page/hulgor.6.gz"
+done
+gzip -dc "$pages/usr/share/man/man6/hulgor.6.gz" >"$pages/de.6"
+gzip -dc "$pages/usr/share/man/en/man6/hulgor.6.gz" >"$pages/en.6"
+grep -q '^\.SH BESCHREIBUNG' "$pages/de.6" && grep -q 'lang' "$pages/de.6" ||
+  fail "the German manual page is not in German or does not name --lang"
+grep -q '^\.SH DESCRIPTION' "$pages/en.6" && grep -q 'HULGOR_LANG' "$pages/en.6" ||
+  fail "the English manual page is not in English or does not name HULGOR_LANG"
+rm -rf "$pages"
 
 source tools/fresh_root.sh
 in_root() {
@@ -56,11 +80,18 @@ for game in complete lute; do
 done
 grep -q 'Aktuell endet die Reise hier.' "$root/root/complete/out.txt" || fail "the end of the content was not reached"
 grep -q 'DU BIST TOT.' "$root/root/lute/out.txt" || fail "the lute did not kill"
+for asked in "hulgor --lang en --no-sound" "HULGOR_LANG=en hulgor --no-sound"; do
+  in_root "mkdir -p /root/english && cd /root/english && printf '10\n' | $asked" >"$scratch/english.txt" 2>&1 ||
+    fail "$asked ended with status $?"
+  grep -q 'Hulgor - the Barbarian' "$scratch/english.txt" && grep -q 'Quitting the game...' "$scratch/english.txt" ||
+    fail "$asked did not play in English"
+done
 
 echo "== apt purge hulgor"
 in_root "DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq hulgor >/dev/null" || fail "apt could not remove the package"
 while IFS= read -r path; do
-  case $path in /. | /usr | /usr/games | /usr/share | /usr/share/doc | /usr/share/games | /usr/share/man | /usr/share/man/man6) continue ;; esac
+  case $path in /. | /usr | /usr/games | /usr/share | /usr/share/doc | /usr/share/games | /usr/share/man | /usr/share/man/man6 | \
+    /usr/share/man/en | /usr/share/man/en/man6) continue ;; esac
   [[ ! -e $root$path ]] || fail "left behind after purge: $path"
 done <"$scratch/files"
 
@@ -78,14 +109,35 @@ tr -d '\r' <"$scratch/windows-play/out.txt" | grep -q 'Aktuell endet die Reise h
 ! grep -q 'Fehler: Konnte Sound' "$scratch/windows-play/err.txt" || fail "hulgor.exe did not find its sounds beside it"
 [[ -f $scratch/windows-play/savegame.txt && ! -e $scratch/windows/hulgor-$version/savegame.txt ]] ||
   fail "hulgor.exe did not save in the folder it was started in"
+launcher="Hulgor-English.bat"
+for file in LIESMICH.txt README.txt "$launcher"; do
+  [[ -f $scratch/windows/hulgor-$version/$file ]] || fail "the Windows zip has no $file"
+  ! grep -qv $'\r$' "$scratch/windows/hulgor-$version/$file" || fail "$file has a line without CR LF"
+done
+grep -q 'README.txt' "$scratch/windows/hulgor-$version/LIESMICH.txt" || fail "LIESMICH.txt does not point to README.txt"
+# The launcher as a double-click starts it (through cmd), from another
+# folder: the game speaks English, finds its sounds, saves beside itself.
+mkdir "$scratch/windows-english"
+(cd "$scratch/windows-english" && printf "$complete" |
+  timeout 300 "$wine" cmd /c "Z:${scratch//\//\\}\\windows\\hulgor-$version\\$launcher" >out.txt 2>err.txt) ||
+  fail "$launcher ended with status $?"
+/usr/lib/wine/wineserver64 -w
+tr -d '\r' <"$scratch/windows-english/out.txt" | grep -q 'For now, the journey ends here.' ||
+  fail "$launcher did not play the game in English to the end of the content"
+! grep -q 'Error: Could not play sound' "$scratch/windows-english/err.txt" "$scratch/windows-english/out.txt" ||
+  fail "$launcher: hulgor.exe did not find its sounds"
+[[ -f $scratch/windows/hulgor-$version/savegame.txt ]] || fail "$launcher did not start the game in its own folder"
 
 echo "== the web zip in headless Chromium"
 bash tools/setup.sh --web-test
 unzip -q "dist/hulgor-$version-web.zip" -d "$scratch/web"
 [[ -f $scratch/web/index.html ]] || fail "the web zip has no index.html at its root"
+grep -q 'Hulgor - the Barbarian' "$scratch/web/hulgor.wasm" && grep -q 'Hulgor the Barbarian' "$scratch/web/hulgor.js" ||
+  fail "the web zip's game has no English edition"
 /usr/bin/python3 tools/web_test.py "$scratch/web" "$scratch/web-title.png" >"$scratch/web.log" 2>&1 ||
   { tail -n 30 "$scratch/web.log"; fail "the web zip failed the browser test"; }
 tail -n 1 "$scratch/web.log"
 
-echo "RELEASE CHECK PASSED: $deb installed, played and purged on a fresh Debian; lintian without errors;" \
-  "the Windows zip played under Wine; the web zip passed the browser test"
+echo "RELEASE CHECK PASSED: the translation current; $deb installed, played (in German and English) and purged" \
+  "on a fresh Debian; lintian without errors; the Windows zip played under Wine, in English through its launcher;" \
+  "the web zip passed the browser test"

@@ -7,7 +7,7 @@ appears, then plays with ?fast (pauses a hundredth as long): the splash, the
 title menu (its colours, a screenshot), a new game into chapter 2, a reload
 and Continue from the save kept in the browser, the story to the
 end-of-content screen, and a quit with option 10. Then the page's settings
-(text size, high contrast, screen-reader mode), typing (Backspace over
+(text size, high contrast, screen-reader mode, the language), typing (Backspace over
 accents, wide characters and a row's start; a 3 MB line pasted), a save
 downloaded in one browser profile and uploaded into another, files that are
 no save, storage that refuses writes in each way a browser does, a read that
@@ -31,7 +31,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE, SCREENSHOT = sys.argv[1], sys.argv[2]
 SPLASH_LIMIT_S = 1.0
@@ -306,6 +306,30 @@ def check_settings(driver, page, base):
         print("accessibility tree:", tree(driver)[-500:])
     check("Deine Wahl" in tree(driver), "the accessibility tree holds the story's text")
     press(driver, "reader", Keys.SPACE)
+
+
+def check_language(driver, page, base):
+    """English chosen in the settings: the page reloads and the game starts in
+    English, and the setting is kept across a reload; then German again."""
+    def choose(language, code):
+        Select(driver.find_element(By.ID, "language")).select_by_visible_text(language)
+        WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+            "return document.documentElement.lang === arguments[0] && typeof HulgorWeb !== 'undefined'", code))
+        driver.execute_script(HELPERS)
+
+    def english_title():
+        shown = page.wait_for("Press any key...")
+        page.key()
+        return shown and page.wait_for("Hulgor - the Barbarian") and "Hulgor the Barbarian" in driver.title
+
+    page.open(base + "?fast")
+    choose("English", "en")
+    switched = english_title()
+    page.open(base + "?fast")
+    kept = driver.execute_script("return document.documentElement.lang") == "en" and english_title()
+    choose("Deutsch", "de")
+    check(switched and kept and page.wait_for("Drücke eine beliebige Taste..."),
+          "English in the settings shows the English title, and is kept across a reload")
 
 
 def upload(driver, path):
@@ -737,6 +761,7 @@ def main():
         errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
         check(not errors, f"no errors in the page's console {errors}")
         check_settings(driver, page, base)
+        check_language(driver, page, base)
         check_typing(driver, page, base)
     finally:
         driver.quit()

@@ -7,7 +7,7 @@
 var HulgorWeb = (() => {
   const fast = new URLSearchParams(location.search).has('fast');
   const workingFolder = HulgorStorage.folder;
-  const endNote = 'Du kannst diese Seite jetzt schließen oder neu laden.';
+  const endNote = HulgorLanguage.text.endNote;
 
   // Colours of the Windows console the game was made for (Campbell scheme).
   const standardTheme = {

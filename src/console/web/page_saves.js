@@ -4,7 +4,8 @@
 (() => {
   const names = ['savegame.txt', 'name.txt', 'permadeath.txt'];
   const labels = HulgorCheckpointLabels;  // generated from the game's table
-  const game = 'Hulgor – der Barbar';
+  const game = 'Hulgor – der Barbar';  // the file's own mark, the same in every language
+  const words = HulgorLanguage.text;  // the page's words in its language
   const largest = 8 * 1024 * 1024;
   const status = document.getElementById('status');
   const say = (text) => {
@@ -42,16 +43,16 @@
         // not there: not in the download either
       }
     }
-    if (Object.keys(files).length === 0) return say('Es gibt noch keinen Spielstand zum Herunterladen.');
+    if (Object.keys(files).length === 0) return say(words.nothingToDownload);
     const encoded = {};
     for (const name of Object.keys(files)) encoded[name] = toBase64(files[name]);
     const text = JSON.stringify({ spiel: game, format: 1, pruefsumme: checksum(files), dateien: encoded });
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
-    link.download = 'hulgor-spielstand.json';
+    link.download = words.downloadName;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-    say('Spielstand heruntergeladen: hulgor-spielstand.json');
+    say(words.downloaded + words.downloadName);
   });
 
   // The files a download holds, or the reason it is none.
@@ -63,7 +64,7 @@
       content = null;
     }
     if (!content || content.spiel !== game || content.format !== 1 || typeof content.dateien !== 'object') {
-      throw new Error('Diese Datei ist kein Spielstand von Hulgor – der Barbar.');
+      throw new Error(words.notASave);
     }
     const files = {};
     try {
@@ -73,13 +74,13 @@
         files[name] = fromBase64(encoded);
       }
     } catch (error) {
-      throw new Error('Dieser Spielstand ist beschädigt.');
+      throw new Error(words.damaged);
     }
     // A file without a save would only delete the one stored.
     const save = files['savegame.txt'];
     const label = save ? new TextDecoder().decode(save).split('\n')[0].replace(/\r$/, '') : null;
     if (content.pruefsumme !== checksum(files) || !labels.includes(label)) {
-      throw new Error('Dieser Spielstand ist beschädigt.');
+      throw new Error(words.damaged);
     }
     return files;
   }
@@ -88,8 +89,7 @@
   HulgorStorage.onOtherTab = (taken) => {
     const save = taken.find((file) => file.name === 'savegame.txt');
     if (!save) return;
-    say(save.deleted ? 'Ein anderer Tab hat den Spielstand gelöscht; dieser Tab hat jetzt auch keinen.'
-      : 'Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.');
+    say(save.deleted ? words.otherTabDeleted : words.otherTabSaved);
   };
 
   const upload = document.getElementById('upload');
@@ -99,17 +99,16 @@
     if (!file) return;
     let files;
     try {
-      if (file.size > largest) throw new Error('Diese Datei ist zu groß für einen Spielstand.');
+      if (file.size > largest) throw new Error(words.tooLarge);
       files = read(await file.text());
     } catch (error) {
-      return say(`${error.message} Es wurde nichts geändert.`);
+      return say(`${error.message} ${words.nothingChanged}`);
     }
     for (const name of names) {
       if (files[name]) FS.writeFile(path(name), files[name]);
       else if (FS.analyzePath(path(name)).exists) FS.unlink(path(name));
     }
     const stored = await HulgorWeb.persist();
-    say(stored ? 'Spielstand hochgeladen. Im Titelmenü setzt „2. Spiel laden“ ihn fort.'
-      : 'Der Browser hat den Spielstand nicht gespeichert. Es wurde nichts geändert.');
+    say(stored ? words.uploaded : words.notStored);
   });
 })();

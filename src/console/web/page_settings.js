@@ -1,11 +1,12 @@
-// The page's settings: text size, high contrast and the screen-reader mode
-// (the terminal's accessibility support and the game's plain text), each
-// kept in the browser. A browser that keeps nothing just forgets them.
+// The page's settings: the language (page_language.js), text size, high
+// contrast and the screen-reader mode (the terminal's accessibility support
+// and the game's plain text), each kept in the browser. A browser that keeps
+// nothing just forgets them.
 (() => {
-  const key = 'hulgor-einstellungen';
+  const key = HulgorLanguage.settingsKey;
   const standardSize = 18, smallest = 10, largest = 40, step = 2;
   const term = HulgorWeb.term, fit = HulgorWeb.fit;
-  let settings = { fontSize: standardSize, contrast: false, screenReader: false };
+  let settings = { language: HulgorLanguage.code, fontSize: standardSize, contrast: false, screenReader: false };
   try {
     settings = Object.assign(settings, JSON.parse(localStorage.getItem(key) || '{}'));
   } catch (error) {
@@ -43,6 +44,14 @@
   });
   document.getElementById('reader').addEventListener('change', (event) => {
     change(() => { settings.screenReader = event.target.checked; });
+  });
+  // Another language starts the game afresh in it: the saves stay in the
+  // browser and read the same in either language.
+  document.getElementById('language').addEventListener('change', (event) => {
+    if (event.target.value === HulgorLanguage.code) return;
+    settings.language = event.target.value;
+    keep();
+    location.reload();
   });
   apply();
 })();

@@ -23,11 +23,12 @@ add_dependencies(hulgor page_checkpoints)
 target_link_options(hulgor PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sINVOKE_RUN=0 -sALLOW_MEMORY_GROWTH
   -sFORCE_FILESYSTEM -sENVIRONMENT=web
+  "SHELL:--pre-js ${HULGOR_WEB}/page_language.js"
   "SHELL:--pre-js ${HULGOR_WEB}/page_storage.js" "SHELL:--pre-js ${HULGOR_WEB}/page.js"
   "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js" "SHELL:--pre-js ${page_checkpoints}"
   "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
 set_property(TARGET hulgor APPEND PROPERTY LINK_DEPENDS
-  ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
+  ${HULGOR_WEB}/page_language.js ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
   ${page_checkpoints} ${HULGOR_WEB}/page_saves.js)
 # emcc's JavaScript optimizer needs acorn, which Debian keeps in /usr/share/nodejs.
 if(EXISTS /usr/share/nodejs/acorn)
