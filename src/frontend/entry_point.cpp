@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/layout/display_width.h"
 #include "console/layout/line_wrap.h"
 #include "console/io/print.h"
 #include "frontend/menu_loop.h"
@@ -19,16 +20,25 @@
 namespace {
 namespace text = passages::frame;
 
-// The splash centres its lines with fixed runs of leading spaces.
+// The splash centres its lines with fixed runs of leading spaces, made for
+// the German lines. A line in another language keeps the German one's
+// middle.
+int spacesBefore(int spaces, PassageId line) {
+    if (storyLanguage() == Language::German) return spaces;
+    const auto german = static_cast<int>(displayColumns(textOf(line, Language::German)));
+    const auto shown = static_cast<int>(displayColumns(textOf(line)));
+    return std::max(0, spaces + (german - shown) / 2);
+}
+
 void indentedLine(int spaces, PassageId line) {
-    say(std::string(static_cast<std::size_t>(spaces), ' '));
+    say(std::string(static_cast<std::size_t>(spacesBefore(spaces, line)), ' '));
     sayText(line);
 }
 
 // A line of the splash as it takes rows: its spaces and text, without the
 // line end.
 std::string splashRow(int spaces, std::optional<PassageId> line) {
-    std::string row(static_cast<std::size_t>(spaces), ' ');
+    std::string row(static_cast<std::size_t>(line ? spacesBefore(spaces, *line) : spaces), ' ');
     if (line) row += textOf(*line);
     if (row.ends_with('\n')) row.pop_back();
     return row;
