@@ -78,6 +78,32 @@ std::vector<std::string> withoutSource(const std::vector<std::string>& lines) {
     return kept;
 }
 
+// The German as it was and as it is now, line by line: a line both share
+// under "#| ", one only the old had under "#|- ", one only the new has
+// under "#|+ " (the longest common run of lines kept, as diff does).
+std::vector<std::string> changes(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    const std::size_t n = before.size(), m = after.size();
+    std::vector<std::vector<std::size_t>> common(n + 1, std::vector<std::size_t>(m + 1, 0));
+    for (std::size_t i = n; i-- > 0;) {
+        for (std::size_t j = m; j-- > 0;) {
+            common[i][j] = before[i] == after[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
+        }
+    }
+    std::vector<std::string> lines;
+    std::size_t i = 0, j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && before[i] == after[j]) {
+            lines.push_back(std::string(SourceMark) + before[i++]);
+            ++j;
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
+            lines.push_back(std::string(OldSourceMark) + before[i++]);
+        } else {
+            lines.push_back(std::string(NewSourceMark) + after[j++]);
+        }
+    }
+    return lines;
+}
+
 std::vector<std::string> marked(std::string_view mark, const std::vector<std::string>& lines) {
     std::vector<std::string> out;
     for (const std::string& line : lines) out.push_back(std::string(mark) + line);
@@ -223,10 +249,9 @@ std::string updatedEdition(std::string_view german, std::string_view english) {
             });
             if (!markedBefore) {
                 std::vector<std::string> lines{std::string(ChangedMark) +
-                                               "The German changed: the old (-) and the new (+). Translate the "
+                                               "The German changed: lines gone (-) and new (+). Translate the "
                                                "change, then run: tools/l10n stamp FILE " + passage.name};
-                for (std::string& line : marked(OldSourceMark, translated->source())) lines.push_back(line);
-                for (std::string& line : marked(NewSourceMark, passage.text())) lines.push_back(line);
+                for (std::string& line : changes(translated->source(), passage.text())) lines.push_back(line);
                 for (std::string& line : withoutSource(kept.lines)) lines.push_back(line);
                 kept.lines = lines;
             }
