@@ -224,6 +224,8 @@ var HulgorWeb = (() => {
   let started = false;  // the game's main runs
   function fitTerminal() {
     const before = term.cols;
+    const buffer = term.buffer.active;
+    const atEnd = buffer.viewportY >= buffer.baseY;
     let size = textSize;
     term.options.fontSize = size;
     let proposed = fit.proposeDimensions();
@@ -234,6 +236,12 @@ var HulgorWeb = (() => {
     }
     fit.fit();
     if (term.cols !== before) layOutAgain();
+    // A resized page scrolls its terminal on its own a moment later; the
+    // end of the text stays in view if it was.
+    if (atEnd) {
+      term.scrollToBottom();
+      requestAnimationFrame(() => term.scrollToBottom());
+    }
   }
   // Every change of the terminal's room (the window, a phone turned, the
   // settings folded, the answers' buttons) fits it anew, once per frame.
@@ -253,7 +261,7 @@ var HulgorWeb = (() => {
   function layOutAgain() {
     if (!started) return;
     ccall('hulgorLayOutAgain', null, [], []);
-    if (finished) term.write(`\x1b[0m\r\n${endNote}\r\n`);
+    if (finished) term.write(`\x1b[0m\r\n${wrapped(endNote)}\r\n`);
     const current = line;
     if (current && current.start) {
       term.write('', () => {
@@ -264,6 +272,17 @@ var HulgorWeb = (() => {
       term.write(current.text);
     }
     showChoices();
+  }
+
+  // The page's own note, wrapped at blanks as the game's text is.
+  function wrapped(text) {
+    const rows = [''];
+    for (const word of text.split(' ')) {
+      const row = rows[rows.length - 1];
+      if (row && row.length + 1 + word.length > term.cols) rows.push(word);
+      else rows[rows.length - 1] = row ? `${row} ${word}` : word;
+    }
+    return rows.join('\r\n');
   }
 
   // Answers the game waits for: the block of option lines above the prompt
@@ -342,6 +361,7 @@ var HulgorWeb = (() => {
   // The answers as buttons under the terminal (touch screens, screen
   // readers); Continue at a key wait; the keyboard at the name.
   function showChoices() {
+    term.scrollToBottom();  // what the game waits for is in view, whatever was scrolled
     const buttons = [];
     if (line && !finished) {
       const answers = answersOnScreen();
@@ -402,7 +422,7 @@ var HulgorWeb = (() => {
     if (finished) return;
     finished = true;
     choicesBar.replaceChildren();
-    term.write(`\x1b[0m\r\n${endNote}\r\n\x1b[?25l`);
+    term.write(`\x1b[0m\r\n${wrapped(endNote)}\r\n\x1b[?25l`);
   }
 
   // The working folder lives in IndexedDB: loaded before the game starts.
