@@ -15,8 +15,9 @@
 #     from a folder outside the zip's, finding its sounds beside hulgor.exe;
 #     it holds README.txt and "Hulgor-English.bat" with CR LF line ends,
 #     and that launcher plays the game in English in its own folder;
-#   - the web zip, unpacked, holds the English edition and passes the
-#     browser test (which switches the page to English).
+#   - the web zip, unpacked, holds the English edition, takes under 4 MB
+#     and passes the browser test (which switches the page to English and
+#     opens the unpacked folder from disk, as a double-click does).
 # Needs root (the fresh machine is a chroot).
 set -euo pipefail
 fail() {
@@ -132,8 +133,18 @@ echo "== the web zip in headless Chromium"
 bash tools/setup.sh --web-test
 unzip -q "dist/hulgor-$version-web.zip" -d "$scratch/web"
 [[ -f $scratch/web/index.html ]] || fail "the web zip has no index.html at its root"
-grep -q 'Hulgor - the Barbarian' "$scratch/web/hulgor.wasm" && grep -q 'Hulgor the Barbarian' "$scratch/web/hulgor.js" ||
+# The game's WebAssembly is inside hulgor.js (a page opened from disk loads
+# no .wasm beside it); the story's English text is in there.
+[[ ! -e $scratch/web/hulgor.wasm ]] || fail "the web zip still has a hulgor.wasm beside hulgor.js"
+/usr/bin/python3 - "$scratch/web/hulgor.js" <<'PY' && grep -q 'Hulgor the Barbarian' "$scratch/web/hulgor.js" ||
+import base64, re, sys
+page = open(sys.argv[1], encoding="utf-8").read()
+embedded = re.findall(r"data:application/octet-stream;base64,([A-Za-z0-9+/=]+)", page)
+sys.exit(0 if any(b"Hulgor - the Barbarian" in base64.b64decode(data) for data in embedded) else 1)
+PY
   fail "the web zip's game has no English edition"
+size=$(du -sb "$scratch/web" | cut -f1)
+((size < 4 * 1024 * 1024)) || fail "the unpacked web zip takes $size bytes, over 4 MB"
 /usr/bin/python3 tools/web_test.py "$scratch/web" "$scratch/web-title.png" >"$scratch/web.log" 2>&1 ||
   { tail -n 30 "$scratch/web.log"; fail "the web zip failed the browser test"; }
 tail -n 1 "$scratch/web.log"

@@ -35,7 +35,7 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE, SCREENSHOT = sys.argv[1], sys.argv[2]
 SPLASH_LIMIT_S = 1.0
-SIZE_LIMIT = 3 * 1024 * 1024
+SIZE_LIMIT = 4 * 1024 * 1024
 
 # xterm palette indices of the game's colours (SGR 33, 92, 91, 93); Normal is
 # the terminal's default colour.
@@ -65,7 +65,8 @@ def serve(folder):
     return server
 
 
-def start_browser(profile):
+def start_browser(profile, phone=None):
+    """Headless Chromium; `phone`: (width, height) of a touch screen to emulate."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -74,6 +75,9 @@ def start_browser(profile):
                  "--disable-dev-shm-usage", "--window-size=1280,800",
                  f"--user-data-dir={profile}"):
         options.add_argument(flag)
+    if phone:
+        options.add_experimental_option("mobileEmulation", {"deviceMetrics": {
+            "width": phone[0], "height": phone[1], "pixelRatio": 2, "touch": True}})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
@@ -614,13 +618,146 @@ def check_two_tabs(base):
         shutil.rmtree(profile, ignore_errors=True)
 
 
+def check_from_disk():
+    """The site opened from disk (file://), as the unpacked web zip is: it
+    plays, plays its sounds, keeps its save across a reload, and names no
+    manifest (it needs no service worker)."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    page = Page(driver)
+    url = "file://" + os.path.abspath(os.path.join(SITE, "index.html")) + "?fast"
+    try:
+        new_game(page, url, "Kai")
+        page.enter("1")
+        page.expect("Drücke", timeout=10)
+        page.key()
+        page.expect("Ich bin übrigens Ragnar.")
+        WebDriverWait(driver, 10).until(lambda d: page.sounds()[-1][1] != "started")
+        sounds = page.sounds()
+        page.open(url)
+        page.expect("Drücke eine beliebige Taste...")
+        page.key()
+        page.enter("2")
+        manifest = driver.execute_script("return document.querySelector('link[rel=manifest]')")
+        check(page.wait_for("Ich bin übrigens Ragnar.") and sounds[-1] == ["719.wav", "playing"] and manifest is None,
+              f"opened from disk: plays, sounds {sounds}, Continue after a reload, no manifest")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def tap(driver, text):
+    """A finger's tap on the row of the terminal that shows `text` last."""
+    point = driver.execute_script("""
+        const buffer = HulgorWeb.term.buffer.active;
+        const screen = document.querySelector('#terminal .xterm-screen').getBoundingClientRect();
+        for (let y = buffer.length - 1; y >= 0; y--) {
+          if (!buffer.getLine(y).translateToString(true).includes(arguments[0])) continue;
+          return [screen.left + 20, screen.top + (y - buffer.viewportY + 0.5) * screen.height / HulgorWeb.term.rows];
+        }
+        return [screen.left + 20, screen.top + 20];""", text)
+    for kind, points in (("touchStart", [{"x": point[0], "y": point[1]}]), ("touchEnd", [])):
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+
+def check_phone(base):
+    """A phone (390 x 844) with a touch screen: the title box whole in at
+    least 40 columns, played by taps: the splash's key wait, an answer of the
+    title menu and of the story, a page break; the answers' buttons at least
+    44 px high; the keyboard only at the name."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile, phone=(390, 844))
+    page = Page(driver)
+    try:
+        page.open(base + "?fast")
+        page.expect("Drücke eine beliebige Taste...")
+        tap(driver, "Drücke eine beliebige Taste...")
+        page.expect("10. Spiel beenden", RED)
+        lines = page.screen().split("\n")
+        box = ["*" * 36, "*        Hulgor - der Barbar       *", "*" * 36]
+        columns = driver.execute_script("return HulgorWeb.term.cols")
+        heights = driver.execute_script(
+            "return [...document.querySelectorAll('#choices button')].map(b => b.getBoundingClientRect().height)")
+        tap(driver, "1. Neues Spiel")
+        named = page.wait_for("Gib deinen Namen ein", 30)
+        keyboard = driver.execute_script("return document.querySelector('.xterm-helper-textarea').inputMode")
+        page.enter("Kai")
+        page.expect("200 - Spiel beenden")
+        tap(driver, "1 - Aufspringen und die Flucht")
+        page.expect("fortzufahren.")  # the end of "Drücke eine beliebige Taste, um fortzufahren."
+        tap(driver, "fortzufahren.")
+        check(columns >= 40 and any(lines[i:i + 3] == box for i in range(len(lines))) and len(heights) == 7
+              and min(heights) >= 44 and named and keyboard == "text" and page.wait_for("Ich bin übrigens Ragnar."),
+              f"a phone by taps: {columns} columns, the title box whole, answer buttons {heights} px high, "
+              f"the keyboard at the name ({keyboard}), chapter 2 reached")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def check_reflow(driver, page, base):
+    """A larger text size lays out the current screen again: the same words
+    in the same order, none cut, every row within the new width, the colours
+    kept, the prompt and what is typed at the end."""
+    new_game(page, base, "Kai")
+    page.expect("200 - Spiel beenden")
+    page.type("Ab")
+    page.wait_for("\nAb")
+    before = page.screen().split()
+    columns = driver.execute_script("return HulgorWeb.term.cols")
+    for _ in range(4):
+        driver.execute_script("document.getElementById('larger').click()")
+    try:
+        WebDriverWait(driver, 5, poll_frequency=0.05).until(
+            lambda d: d.execute_script("return HulgorWeb.term.cols") < columns
+            and page.screen().rstrip().endswith("\nAb"))
+    except Exception:
+        pass
+    rows = page.screen().rstrip().split("\n")
+    after = " ".join(rows).split()
+    narrower = driver.execute_script("return HulgorWeb.term.cols")
+    coloured = driver.execute_script("return hulgorTest.colourOf('1 - Aufspringen')")
+    check(narrower < columns and len(after) > 100 and before[-len(after):] == after
+          and all(len(row) <= narrower for row in rows) and rows[-1] == "Ab" and coloured == GOLDEN,
+          f"text laid out again from {columns} to {narrower} columns: no word cut, colours kept, the typing at the end")
+    driver.execute_script("document.getElementById('reset').click()")
+
+
+def check_offline():
+    """Served over HTTP, the service worker keeps the page: with the server
+    gone, a reload still plays."""
+    server = serve(SITE)
+    base = f"http://127.0.0.1:{server.server_address[1]}/"
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
+    driver = start_browser(profile)
+    page = Page(driver)
+    try:
+        page.open(base)
+        controlled = driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.ready.then(() => {
+              (function poll() { navigator.serviceWorker.controller ? done(true) : setTimeout(poll, 50); })();
+            });""")
+        server.shutdown()
+        server.server_close()
+        page.open(base + "?fast")
+        shown = page.wait_for("Drücke eine beliebige Taste...")
+        page.key()
+        check(controlled and shown and page.wait_for("10. Spiel beenden")
+              and driver.execute_script("return document.querySelector('link[rel=manifest]') !== null"),
+              "the service worker serves the page with the server gone")
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 def site_size():
     return sum(os.path.getsize(os.path.join(SITE, name)) for name in os.listdir(SITE))
 
 
 def main():
     size = site_size()
-    check(size < SIZE_LIMIT, f"the page's files take {size / 1e6:.2f} MB (limit 3 MB)")
+    check(size < SIZE_LIMIT, f"the page's files take {size / 1e6:.2f} MB (limit 4 MB)")
 
     server = serve(SITE)
     base = f"http://127.0.0.1:{server.server_address[1]}/"
@@ -763,6 +900,7 @@ def main():
         check_settings(driver, page, base)
         check_language(driver, page, base)
         check_typing(driver, page, base)
+        check_reflow(driver, page, base)
     finally:
         driver.quit()
         shutil.rmtree(profile, ignore_errors=True)
@@ -770,6 +908,9 @@ def main():
     try:
         check_saves(base, downloads)
         check_two_tabs(base)
+        check_from_disk()
+        check_phone(base)
+        check_offline()
     finally:
         server.shutdown()
         shutil.rmtree(downloads, ignore_errors=True)

@@ -1,13 +1,15 @@
-// The page's side of the web console: the terminal, the keyboard, sounds and
-// the browser's storage for the working folder (HulgorStorage). Built into
-// hulgor.js in front of the game, so it shares the module's scope (FS, ccall).
+// The page's side of the web console: the terminal, the keyboard, taps on a
+// touch screen, sounds and the browser's storage for the working folder
+// (HulgorStorage). Built into hulgor.js in front of the game, so it shares
+// the module's scope (FS, ccall).
 
 // ?fast shortens every pause a hundredfold (for the browser test; players
 // never need it).
 var HulgorWeb = (() => {
   const fast = new URLSearchParams(location.search).has('fast');
   const workingFolder = HulgorStorage.folder;
-  const endNote = HulgorLanguage.text.endNote;
+  const words = HulgorLanguage.text;
+  const endNote = words.endNote;
 
   // Colours of the Windows console the game was made for (Campbell scheme).
   const standardTheme = {
@@ -37,9 +39,9 @@ var HulgorWeb = (() => {
   });
   const fit = new FitAddon.FitAddon();
   term.loadAddon(fit);
-  term.open(document.getElementById('terminal'));
+  const terminalElement = document.getElementById('terminal');
+  term.open(terminalElement);
   fit.fit();
-  window.addEventListener('resize', () => fit.fit());
   term.focus();
 
   const ahead = [];       // text typed while nothing waited for it, as it came
@@ -159,6 +161,7 @@ var HulgorWeb = (() => {
         if (next < data.length) ahead.unshift(data.slice(next));
         const done = line;
         line = null;
+        choicesBar.replaceChildren();
         if (done.start.marker) done.start.marker.dispose();
         done.resolve(done.text);
         return;
@@ -199,6 +202,7 @@ var HulgorWeb = (() => {
     if (keyWaiter && !line && ahead.length > 0) {
       const waiter = keyWaiter;
       keyWaiter = null;
+      choicesBar.replaceChildren();
       waiter(takeKey());
     }
     pump();
@@ -211,10 +215,214 @@ var HulgorWeb = (() => {
     serveKeys();
   });
 
+  // The text size is the player's, made smaller where it would leave fewer
+  // than 40 columns (a phone), so that the title box (36 columns) and every
+  // line of the splash and the menus stay whole.
+  const fewestColumns = 40;
+  const smallestFitted = 8;
+  let textSize = term.options.fontSize;
+  let started = false;  // the game's main runs
+  function fitTerminal() {
+    const before = term.cols;
+    const buffer = term.buffer.active;
+    const atEnd = buffer.viewportY >= buffer.baseY;
+    let size = textSize;
+    term.options.fontSize = size;
+    let proposed = fit.proposeDimensions();
+    while (proposed && proposed.cols < fewestColumns && size > smallestFitted) {
+      size -= 1;
+      term.options.fontSize = size;
+      proposed = fit.proposeDimensions();
+    }
+    fit.fit();
+    if (term.cols !== before) layOutAgain();
+    // A resized page scrolls its terminal on its own a moment later; the
+    // end of the text stays in view if it was.
+    if (atEnd) {
+      term.scrollToBottom();
+      requestAnimationFrame(() => term.scrollToBottom());
+    }
+  }
+  // Every change of the terminal's room (the window, a phone turned, the
+  // settings folded, the answers' buttons) fits it anew, once per frame.
+  let fitting = false;
+  new ResizeObserver(() => {
+    if (fitting) return;
+    fitting = true;
+    requestAnimationFrame(() => {
+      fitting = false;
+      fitTerminal();
+    });
+  }).observe(terminalElement);
+
+  // The game lays out the current screen again at the new width (wrapped at
+  // blanks, in its colours); the page's own end note and the line being
+  // typed follow it again.
+  function layOutAgain() {
+    if (!started) return;
+    ccall('hulgorLayOutAgain', null, [], []);
+    if (finished) term.write(`\x1b[0m\r\n${wrapped(endNote)}\r\n`);
+    const current = line;
+    if (current && current.start) {
+      term.write('', () => {
+        if (line !== current) return;
+        if (current.start.marker) current.start.marker.dispose();
+        current.start = { marker: term.registerMarker(0), x: term.buffer.active.cursorX };
+      });
+      term.write(current.text);
+    }
+    showChoices();
+  }
+
+  // The page's own note, wrapped at blanks as the game's text is.
+  function wrapped(text) {
+    const rows = [''];
+    for (const word of text.split(' ')) {
+      const row = rows[rows.length - 1];
+      if (row && row.length + 1 + word.length > term.cols) rows.push(word);
+      else rows[rows.length - 1] = row ? `${row} ${word}` : word;
+    }
+    return rows.join('\r\n');
+  }
+
+  // Answers the game waits for: the block of option lines above the prompt
+  // ("N - …" in the story, "N. …" in the menus), each with the rows its text
+  // was wrapped onto (a row is wrapped from the one above when its first
+  // word would not have fitted there).
+  const optionLine = /^\s*(\d+)(?: - |\. )/;
+  const textOf = (y) => {
+    const row = term.buffer.active.getLine(y);
+    return row ? row.translateToString(true) : '';
+  };
+  const blank = (y) => textOf(y).trim() === '';
+  const wrappedInto = (above, below) => {
+    const firstWord = textOf(below).trimStart().split(' ')[0];
+    return !blank(above) && textOf(above).length + 1 + firstWord.length > term.cols;
+  };
+  function answersOnScreen() {
+    const buffer = term.buffer.active;
+    let y = buffer.baseY + buffer.cursorY;
+    while (y >= 0 && !blank(y) && !optionLine.test(textOf(y))) y--;  // the prompt's own rows
+    const answers = [];
+    while (y >= 0) {
+      if (blank(y)) {
+        y--;
+        continue;
+      }
+      let first = y;
+      while (first > 0 && !optionLine.test(textOf(first)) && wrappedInto(first - 1, first)) first--;
+      const match = optionLine.exec(textOf(first));
+      if (!match) break;
+      const rows = [];
+      for (let row = first; row <= y; row++) rows.push(textOf(row).trim());
+      const cell = buffer.getLine(first).getCell(textOf(first).search(/\S/));
+      answers.unshift({
+        number: Number(match[1]), first, last: y, text: rows.join(' '),
+        leads: Boolean(cell && !cell.isFgDefault() && cell.getFgColor() === 3),  // golden: the story goes on
+      });
+      y = first - 1;
+    }
+    return answers;
+  }
+
+  // Touch: a tap on an answer sends its number and Enter, as if typed; a tap
+  // at a key wait is a key; at a line without answers (the name) it opens
+  // the on-screen keyboard, which stays closed otherwise.
+  const choicesBar = document.getElementById('choices');
+  const textarea = () => terminalElement.querySelector('.xterm-helper-textarea');
+  const touchScreen = () => document.body.classList.contains('touch');
+  function typed(data) {
+    if (finished) return;
+    soundAllowed = true;
+    ahead.push(data);
+    serveKeys();
+  }
+  function choose(number) {
+    typed(`${number}\r`);
+    if (!touchScreen()) term.focus();  // the keys go on to the game
+  }
+  function keyboardWanted(wanted) {
+    const input = textarea();
+    if (input && touchScreen()) input.inputMode = wanted ? 'text' : 'none';
+  }
+  function openKeyboard() {
+    keyboardWanted(true);
+    textarea().blur();
+    term.focus();
+  }
+  function button(label, action, leads) {
+    const element = document.createElement('button');
+    element.type = 'button';
+    element.textContent = label;
+    if (!leads) element.className = 'plain';
+    element.addEventListener('click', action);
+    return element;
+  }
+  // The answers as buttons under the terminal (touch screens, screen
+  // readers); Continue at a key wait; the keyboard at the name.
+  function showChoices() {
+    term.scrollToBottom();  // what the game waits for is in view, whatever was scrolled
+    const buttons = [];
+    if (line && !finished) {
+      const answers = answersOnScreen();
+      for (const answer of answers) buttons.push(button(answer.text, () => choose(answer.number), answer.leads));
+      if (answers.length === 0) buttons.push(button(words.keyboard, openKeyboard, false));
+      keyboardWanted(answers.length === 0);
+      if (answers.length === 0 && touchScreen()) term.focus();  // opens the keyboard where the browser lets it
+    } else if (keyWaiter && !finished) {
+      buttons.push(button(words.next, () => typed(' '), true));
+      keyboardWanted(false);
+    }
+    choicesBar.replaceChildren(...buttons);
+  }
+  function tapped(y) {
+    if (finished) return;
+    if (keyWaiter && !line) {
+      typed(' ');
+      return;
+    }
+    if (!line) return;
+    const answers = answersOnScreen();
+    if (answers.length === 0) {
+      openKeyboard();
+      return;
+    }
+    const answer = answers.find((one) => y >= one.first && y <= one.last);
+    if (answer) choose(answer.number);
+  }
+  // The buffer's row under a point of the screen; -1 outside the text.
+  function rowAt(clientY) {
+    const screen = terminalElement.querySelector('.xterm-screen').getBoundingClientRect();
+    const row = Math.floor((clientY - screen.top) / (screen.height / term.rows));
+    return row < 0 || row >= term.rows ? -1 : term.buffer.active.viewportY + row;
+  }
+  const markTouch = () => {
+    if (touchScreen()) return;
+    document.body.classList.add('touch');
+    keyboardWanted(false);
+    showChoices();
+  };
+  if (matchMedia('(pointer: coarse)').matches) document.body.classList.add('touch');
+  window.addEventListener('pointerdown', (event) => {
+    if (event.pointerType !== 'mouse') markTouch();
+  }, true);
+  let touchStart = null;  // where a finger went down on the terminal
+  terminalElement.addEventListener('pointerdown', (event) => {
+    touchStart = event.pointerType === 'mouse' ? null : { x: event.clientX, y: event.clientY };
+  });
+  terminalElement.addEventListener('pointercancel', () => { touchStart = null; });
+  terminalElement.addEventListener('pointerup', (event) => {
+    if (!touchStart || event.pointerType === 'mouse') return;
+    const moved = Math.hypot(event.clientX - touchStart.x, event.clientY - touchStart.y);
+    touchStart = null;
+    if (moved <= 12) tapped(rowAt(event.clientY));  // a tap, not a swipe through the text
+  });
+
   function finish() {
     if (finished) return;
     finished = true;
-    term.write(`\x1b[0m\r\n${endNote}\r\n\x1b[?25l`);
+    choicesBar.replaceChildren();
+    term.write(`\x1b[0m\r\n${wrapped(endNote)}\r\n\x1b[?25l`);
   }
 
   // The working folder lives in IndexedDB: loaded before the game starts.
@@ -222,6 +430,7 @@ var HulgorWeb = (() => {
     FS.mkdir(workingFolder);
     FS.chdir(workingFolder);
     HulgorStorage.load().then(() => {
+      started = true;
       ccall('main', 'number', ['number', 'number'], [0, 0], { async: true })
         .then(finish, (error) => {
           console.error(error);
@@ -241,11 +450,20 @@ var HulgorWeb = (() => {
     get finished() { return finished; },
     start,
     write(bytes) { term.write(bytes); },
+    // The player's text size in pixels (page_settings.js).
+    setTextSize(size) {
+      textSize = size;
+      fitTerminal();
+    },
+    showChoices,
     columns() { return term.cols; },
     pauseScale() { return fast ? 0.01 : 1; },
     nextKey() {
       if (ahead.length > 0) return Promise.resolve(takeKey());
-      return new Promise((resolve) => { keyWaiter = resolve; });
+      return new Promise((resolve) => {
+        keyWaiter = resolve;
+        drained().then(() => { if (keyWaiter === resolve) showChoices(); });
+      });
     },
     // The next bytes of the line entered, at most `capacity`; null when the
     // game has read all of it.
@@ -262,6 +480,7 @@ var HulgorWeb = (() => {
         const mine = { text: '', bytes: 0, rang: false, resolve, start: null };
         mine.ready = drained().then(() => {
           mine.start = { marker: term.registerMarker(0), x: term.buffer.active.cursorX };
+          if (line === mine) showChoices();
         });
         line = mine;
         pump();

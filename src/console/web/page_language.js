@@ -11,14 +11,18 @@ var HulgorLanguage = (() => {
     de: {
       title: 'Hulgor – der Barbar',
       help: 'Tippe die Zahl einer Antwort und drücke Enter; „Drücke eine Taste“ wartet auf eine beliebige Taste. '
+        + 'Auf einem Touchscreen tippst du eine Antwort an, und ein Tippen auf den Text ist die Taste. '
         + 'Der Spielstand bleibt in diesem Browser.',
       settings: 'Einstellungen',
       language: 'Sprache',
       labels: {
         larger: 'Schrift größer', smaller: 'Schrift kleiner', reset: 'Normale Schriftgröße',
         contrast: 'Hoher Kontrast', reader: 'Screenreader-Modus', download: 'Spielstand herunterladen',
-        upload: 'Spielstand hochladen',
+        upload: 'Spielstand hochladen', menu: 'Einstellungen',
       },
+      answers: 'Antworten',
+      next: 'Weiter',
+      keyboard: 'Tastatur öffnen',
       endNote: 'Du kannst diese Seite jetzt schließen oder neu laden.',
       downloadName: 'hulgor-spielstand.json',
       nothingToDownload: 'Es gibt noch keinen Spielstand zum Herunterladen.',
@@ -35,14 +39,18 @@ var HulgorLanguage = (() => {
     en: {
       title: 'Hulgor the Barbarian',
       help: 'Type the number of an answer and press Enter; “Press any key” waits for any key. '
+        + 'On a touch screen, tap an answer; a tap on the text is the key. '
         + 'Your saved game stays in this browser.',
       settings: 'Settings',
       language: 'Language',
       labels: {
         larger: 'Larger text', smaller: 'Smaller text', reset: 'Normal text size',
         contrast: 'High contrast', reader: 'Screen reader mode', download: 'Download saved game',
-        upload: 'Upload saved game',
+        upload: 'Upload saved game', menu: 'Settings',
       },
+      answers: 'Answers',
+      next: 'Continue',
+      keyboard: 'Open keyboard',
       endNote: 'You can close or reload this page now.',
       downloadName: 'hulgor-savegame.json',
       nothingToDownload: 'There is no saved game to download yet.',
@@ -74,6 +82,7 @@ var HulgorLanguage = (() => {
   for (const id of Object.keys(text.labels)) {
     (document.querySelector(`label[for=${id}]`) || document.getElementById(id)).textContent = text.labels[id];
   }
+  document.getElementById('choices').setAttribute('aria-label', text.answers);
   const choice = document.getElementById('language');
   choice.setAttribute('aria-label', text.language);
   choice.value = code;

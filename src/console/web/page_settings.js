@@ -1,11 +1,12 @@
 // The page's settings: the language (page_language.js), text size, high
-// contrast and the screen-reader mode (the terminal's accessibility support
-// and the game's plain text), each kept in the browser. A browser that keeps
-// nothing just forgets them.
+// contrast and the screen-reader mode (the terminal's accessibility support,
+// the game's plain text and the answers as buttons), each kept in the
+// browser. A browser that keeps nothing just forgets them. On a phone they
+// fold into one menu button.
 (() => {
   const key = HulgorLanguage.settingsKey;
   const standardSize = 18, smallest = 10, largest = 40, step = 2;
-  const term = HulgorWeb.term, fit = HulgorWeb.fit;
+  const term = HulgorWeb.term;
   let settings = { language: HulgorLanguage.code, fontSize: standardSize, contrast: false, screenReader: false };
   try {
     settings = Object.assign(settings, JSON.parse(localStorage.getItem(key) || '{}'));
@@ -21,14 +22,14 @@
   }
   function apply() {
     settings.fontSize = Math.min(largest, Math.max(smallest, Number(settings.fontSize) || standardSize));
-    term.options.fontSize = settings.fontSize;
     term.options.theme = settings.contrast ? HulgorWeb.contrastTheme : HulgorWeb.standardTheme;
     term.options.screenReaderMode = Boolean(settings.screenReader);
     HulgorWeb.plain = Boolean(settings.screenReader);
     document.body.classList.toggle('contrast', Boolean(settings.contrast));
+    document.body.classList.toggle('reader', Boolean(settings.screenReader));
     document.getElementById('contrast').checked = Boolean(settings.contrast);
     document.getElementById('reader').checked = Boolean(settings.screenReader);
-    fit.fit();
+    HulgorWeb.setTextSize(settings.fontSize);
   }
   function change(update) {
     update();
@@ -52,6 +53,11 @@
     settings.language = event.target.value;
     keep();
     location.reload();
+  });
+  const menu = document.getElementById('menu');
+  menu.addEventListener('click', () => {
+    const open = document.body.classList.toggle('menu-open');
+    menu.setAttribute('aria-expanded', String(open));
   });
   apply();
 })();

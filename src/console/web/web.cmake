@@ -1,13 +1,18 @@
-# The browser version, assembled in <build>/site for any static web server:
-# the page, hulgor.js and hulgor.wasm, the terminal (xterm.js from the npm
-# registry, versions pinned in package-lock.json, installed with npm ci at
-# build time) and the eight sounds.
+# The browser version, assembled in <build>/site for any static web server
+# and for a page opened from disk: the page, hulgor.js (the WebAssembly
+# inside it: a browser loads no .wasm beside a page opened from disk), the
+# terminal (xterm.js from the npm registry, versions pinned in
+# package-lock.json, installed with npm ci at build time), the eight sounds,
+# and for a page served over HTTP(S) the web app manifest, its icons and the
+# service worker.
 set(HULGOR_SITE ${CMAKE_BINARY_DIR}/site)
 set(HULGOR_WEB ${CMAKE_CURRENT_SOURCE_DIR}/src/console/web)
 
 # Asyncify turns the game's blocking waits (key, line, pause, storage flush)
 # into waits for the browser; the game starts once the saves are loaded.
 set_target_properties(hulgor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HULGOR_SITE})
+# A build from before the WebAssembly went into hulgor.js left it beside.
+file(REMOVE ${HULGOR_SITE}/hulgor.wasm)
 
 # The checkpoint labels the page accepts in a loaded save, taken from the
 # game's table of resume places.
@@ -22,19 +27,22 @@ add_custom_target(page_checkpoints DEPENDS ${page_checkpoints})
 add_dependencies(hulgor page_checkpoints)
 target_link_options(hulgor PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sINVOKE_RUN=0 -sALLOW_MEMORY_GROWTH
-  -sFORCE_FILESYSTEM -sENVIRONMENT=web
-  "SHELL:--pre-js ${HULGOR_WEB}/page_language.js"
+  -sFORCE_FILESYSTEM -sENVIRONMENT=web -sSINGLE_FILE=1
+  "SHELL:--pre-js ${HULGOR_WEB}/page_language.js" "SHELL:--pre-js ${HULGOR_WEB}/page_offline.js"
   "SHELL:--pre-js ${HULGOR_WEB}/page_storage.js" "SHELL:--pre-js ${HULGOR_WEB}/page.js"
   "SHELL:--pre-js ${HULGOR_WEB}/page_settings.js" "SHELL:--pre-js ${page_checkpoints}"
   "SHELL:--pre-js ${HULGOR_WEB}/page_saves.js")
 set_property(TARGET hulgor APPEND PROPERTY LINK_DEPENDS
-  ${HULGOR_WEB}/page_language.js ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
+  ${HULGOR_WEB}/page_language.js ${HULGOR_WEB}/page_offline.js ${HULGOR_WEB}/page_storage.js ${HULGOR_WEB}/page.js ${HULGOR_WEB}/page_settings.js
   ${page_checkpoints} ${HULGOR_WEB}/page_saves.js)
 # emcc's JavaScript optimizer needs acorn, which Debian keeps in /usr/share/nodejs.
 if(EXISTS /usr/share/nodejs/acorn)
-  set_target_properties(hulgor PROPERTIES
+  set_target_properties(hulgor make_sounds PROPERTIES
     CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;NODE_PATH=/usr/share/nodejs")
 endif()
+# The page's sounds come from the generator built for this machine (below);
+# the generator built as WebAssembly is of no use here.
+set_target_properties(make_sounds PROPERTIES EXCLUDE_FROM_ALL TRUE)
 
 # The sounds, made by the generator built for this machine.
 find_program(HULGOR_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
@@ -70,8 +78,22 @@ add_custom_command(OUTPUT ${site_terminal}
   DEPENDS ${HULGOR_WEB}/package.json ${HULGOR_WEB}/package-lock.json
   COMMENT "Installing the terminal for the page (npm ci)")
 
-add_custom_command(OUTPUT ${HULGOR_SITE}/index.html
-  COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/index.html ${HULGOR_SITE}/index.html
-  DEPENDS ${HULGOR_WEB}/index.html)
+set(site_page ${HULGOR_SITE}/index.html ${HULGOR_SITE}/manifest.webmanifest ${HULGOR_SITE}/icon-192.png
+  ${HULGOR_SITE}/icon-512.png)
+add_custom_command(OUTPUT ${site_page}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${HULGOR_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/index.html ${HULGOR_WEB}/manifest.webmanifest
+    ${HULGOR_WEB}/icon-192.png ${HULGOR_WEB}/icon-512.png ${HULGOR_SITE}
+  DEPENDS ${HULGOR_WEB}/index.html ${HULGOR_WEB}/manifest.webmanifest ${HULGOR_WEB}/icon-192.png
+    ${HULGOR_WEB}/icon-512.png)
 
-add_custom_target(site ALL DEPENDS ${site_sounds} ${site_terminal} ${HULGOR_SITE}/index.html)
+# The service worker, written last: it lists every other file of the site
+# and is named after their contents.
+add_custom_command(OUTPUT ${HULGOR_SITE}/service-worker.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${HULGOR_SITE} -DTEMPLATE=${HULGOR_WEB}/service_worker.js
+    -P ${HULGOR_WEB}/service_worker.cmake
+  DEPENDS hulgor $<TARGET_FILE:hulgor> ${site_sounds} ${site_terminal} ${site_page} ${HULGOR_WEB}/service_worker.js
+    ${HULGOR_WEB}/service_worker.cmake
+  COMMENT "Writing the page's service worker")
+
+add_custom_target(site ALL DEPENDS ${site_sounds} ${site_terminal} ${site_page} ${HULGOR_SITE}/service-worker.js)

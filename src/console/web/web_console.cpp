@@ -7,9 +7,12 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 #include "console/console.h"
 #include "console/io/console_messages.h"
@@ -48,6 +51,10 @@ namespace {
 // Standard output: bytes are collected and handed to the terminal at every
 // flush (the game flushes before it waits).
 class PageOutput : public std::streambuf {
+public:
+    // What was collected and not yet handed over is dropped.
+    void discard() { pending_.clear(); }
+
 protected:
     int_type overflow(int_type byte) override {
         if (!traits_type::eq_int_type(byte, traits_type::eof())) pending_ += traits_type::to_char_type(byte);
@@ -70,8 +77,12 @@ private:
 // Standard input: one line at a time from the page's line editor, which
 // echoes and handles Backspace until Enter, like a terminal in line mode.
 // The line entered is handed over in large pieces, never copying its rest;
-// the page is waited on only once all of it has been read.
+// the page is waited on only once all of it has been read. Each piece is
+// told to `taken`, so that the screen keeps the line as it was echoed.
 class PageInput : public std::streambuf {
+public:
+    std::function<void(std::string_view)> taken;
+
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
@@ -82,6 +93,7 @@ protected:
             got = webTakeLine(piece_.data(), static_cast<int>(piece_.size()));
         }
         if (got <= 0) return traits_type::eof();
+        if (taken) taken(std::string_view(piece_.data(), static_cast<std::size_t>(got)));
         setg(piece_.data(), piece_.data(), piece_.data() + got);
         return traits_type::to_int_type(*gptr());
     }
@@ -95,10 +107,70 @@ private:
 // holds from the player's next answer on.
 void followPageSettings() { displayOptions().plain = webPlainMode() != 0; }
 
+// The terminal's text wraps at blanks to the terminal's width. The page's
+// width changes with the window and the text size, so the text of the
+// current screen is kept as the game wrote it (since its last clear, with
+// the colour in force then, and the lines typed): laid out once more at the
+// new width it reads as if it had been written there.
+class ScreenText : public std::streambuf {
+public:
+    explicit ScreenText(PageOutput& output) : output_(output) { wrap_ = freshWrap(); }
+
+    LineWrap& wrap() { return *wrap_; }
+
+    void setColour(std::string_view sequence) { colour_ = sequence; }
+    void cleared() { text_ = colour_; }
+    void typed(std::string_view line) { text_ += line; }
+
+    // The current screen cleared and written anew at the terminal's width
+    // now; later text goes on from where it ends.
+    void layOutAgain() {
+        output_.discard();
+        constexpr std::string_view restart = "\x1b[0m\x1b[H\x1b[2J\x1b[3J";
+        output_.sputn(restart.data(), static_cast<std::streamsize>(restart.size()));
+        wrap_ = freshWrap();
+        wrap_->write(text_);
+        wrap_->flush();
+        output_.pubsync();
+    }
+
+protected:
+    int_type overflow(int_type byte) override {
+        if (!traits_type::eq_int_type(byte, traits_type::eof())) {
+            char c = traits_type::to_char_type(byte);
+            xsputn(&c, 1);
+        }
+        return traits_type::not_eof(byte);
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        std::string_view text(bytes, static_cast<std::size_t>(count));
+        text_ += text;
+        wrap_->write(text);
+        return count;
+    }
+    int sync() override {
+        wrap_->flush();
+        return output_.pubsync();
+    }
+
+private:
+    std::unique_ptr<LineWrap> freshWrap() {
+        return std::make_unique<LineWrap>([] { return static_cast<std::size_t>(webColumns()); },
+                                          [this](std::string_view bytes) {
+                                              output_.sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+                                          });
+    }
+
+    PageOutput& output_;
+    std::unique_ptr<LineWrap> wrap_;
+    std::string text_;
+    std::string colour_;
+};
+
 struct Page {
     PageOutput output;
     PageInput input;
-    LineWrap* wrap = nullptr;
+    ScreenText screen{output};
 };
 
 Page& page() {
@@ -107,12 +179,12 @@ Page& page() {
         // emscripten starts with the mask 0777, which would leave every new
         // save file without permissions, unreadable and not replaceable.
         ::umask(022);
+        p->input.taken = [p](std::string_view line) { p->screen.typed(line); };
+        // The wrapping is the page's own (ScreenText), not the shared one.
         PlatformStreams streams;
-        streams.output = &p->output;
+        streams.output = &p->screen;
         streams.input = &p->input;
-        streams.outputIsWindow = true;
-        streams.columns = [] { return static_cast<std::size_t>(webColumns()); };
-        p->wrap = installConsoleStreams(streams).wrap;
+        installConsoleStreams(streams);
         followPageSettings();
         return p;
     }();
@@ -123,6 +195,9 @@ Page& page() {
 const bool pageReady = (page(), true);
 
 }  // namespace
+
+// Called by the page when the terminal's width changed.
+extern "C" EMSCRIPTEN_KEEPALIVE void hulgorLayOutAgain() { page().screen.layOutAgain(); }
 
 // A browser tab has no full-screen switch, font or code page to ask for
 // without a click of the player's; the terminal is already UTF-8.
@@ -135,12 +210,15 @@ void selectUtf8CodePage() {}
 void setGermanLocale() {}
 
 void setTextColour(TextColour colour) {
-    if (coloursShown()) std::cout << sgrFor(colour);
+    if (!coloursShown()) return;
+    std::cout << sgrFor(colour);
+    page().screen.setColour(sgrFor(colour));
 }
 
 void clearScreen() {
     if (!clearShownAsRule()) std::cout << AnsiClearScreen;
     std::cout.flush();
+    page().screen.cleared();
 }
 
 void waitForKey() {
@@ -171,12 +249,12 @@ void quitProgram() {
 }
 
 // The page's terminal scrolls back: nothing is held for the player to read.
-WindowSize windowSize() { return {page().wrap->width(), 0}; }
+WindowSize windowSize() { return {page().screen.wrap().width(), 0}; }
 
 void beginLineInput() { std::cout.flush(); }
 
 void endLineInput() {
     // The player's Enter was echoed: the cursor is back in the first column.
-    page().wrap->lineStarted();
+    page().screen.wrap().lineStarted();
     followPageSettings();
 }
