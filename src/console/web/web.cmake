@@ -70,8 +70,10 @@ add_custom_command(OUTPUT ${site_terminal}
   DEPENDS ${HULGOR_WEB}/package.json ${HULGOR_WEB}/package-lock.json
   COMMENT "Installing the terminal for the page (npm ci)")
 
-add_custom_command(OUTPUT ${HULGOR_SITE}/index.html
+# The page and its icon (the game's icon, data/icon/, as the favicon).
+add_custom_command(OUTPUT ${HULGOR_SITE}/index.html ${HULGOR_SITE}/hulgor.svg
   COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/index.html ${HULGOR_SITE}/index.html
-  DEPENDS ${HULGOR_WEB}/index.html)
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/data/icon/hulgor.svg ${HULGOR_SITE}/hulgor.svg
+  DEPENDS ${HULGOR_WEB}/index.html ${CMAKE_CURRENT_SOURCE_DIR}/data/icon/hulgor.svg)
 
-add_custom_target(site ALL DEPENDS ${site_sounds} ${site_terminal} ${HULGOR_SITE}/index.html)
+add_custom_target(site ALL DEPENDS ${site_sounds} ${site_terminal} ${HULGOR_SITE}/index.html ${HULGOR_SITE}/hulgor.svg)
