@@ -81,7 +81,8 @@ for size in 16 22 24 32 48 64 128 256; do
   png=$icons/${size}x${size}/apps/hulgor.png
   [[ -f $png ]] || fail "the package has no icon /usr/share/icons/hicolor/${size}x${size}/apps/hulgor.png"
   # The width and height in the PNG's header.
-  [[ $(od -An -tu1 -j16 -N8 "$png" | tr -s ' ') == " 0 0 0 $size 0 0 0 $size" ]] ||
+  side=" 0 0 $((size >> 8)) $((size & 255))"
+  [[ $(od -An -tu1 -j16 -N8 "$png" | tr -s ' ') == "$side$side" ]] ||
     fail "the ${size}x${size} icon is not $size pixels square"
 done
 metainfo=$pages/usr/share/metainfo/org.tamlowen.hulgor.metainfo.xml
@@ -158,7 +159,7 @@ else
     await 'exit status' || shown="the game did not end after option 10"
   fi
 fi
-cat "$screen"
+grep -v '^[[:space:]]*$' "$screen" || true
 "${terminal[@]}" kill-server 2>/dev/null || true
 [[ $shown == ok ]] || fail "the desktop entry's command '$command': $shown"
 grep -q 'exit status 0' "$screen" || fail "the desktop entry's command '$command' did not end with status 0"
