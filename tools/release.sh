@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Builds every release from this checkout into dist/:
-#   hulgor_<version>_amd64.deb        the Debian package (section games)
+#   hulgor_<version>_amd64.deb        the Debian package (section games), with
+#                                     a desktop menu entry, the icon and the
+#                                     AppStream data
 #   hulgor-<version>-windows.zip      hulgor.exe, the eight sounds, LIESMICH.txt,
 #                                     README.txt and the English launcher
-#   hulgor-<version>-web.zip          the browser version, index.html at its root
+#   hulgor-<version>-web.zip          the browser version, index.html at its root,
+#                                     and web-title.png, the AppStream screenshot
 #   hulgor-<version>.tar.gz           the source
 #   SHA256SUMS                        over all of them
-# The version is the one the version screen shows (src/frontend/version.h).
+# The version is the one the version screen shows (src/frontend/version.h);
+# docs/release/changelog is the release history, its newest entry this
+# version. HULGOR_HOMEPAGE names where the web zip is published (the
+# AppStream data's homepage and screenshot).
 # Installs what is missing; builds in build/release-*, apart from play and tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +21,12 @@ root=$(pwd)
 version=$(bash tools/version.sh)
 echo "== Hulgor $version"
 bash tools/setup.sh --release
+changelog_version=$(dpkg-parsechangelog -l docs/release/changelog -S Version)
+if [[ $changelog_version != "$version" ]]; then
+  echo "docs/release/changelog begins with $changelog_version, not $version: add an entry for this release" >&2
+  exit 1
+fi
+homepage=${HULGOR_HOMEPAGE:-https://hulgor.example.org}
 # The English edition must be current with the German before anything is built.
 echo "== tools/l10n check --strict"
 bash tools/l10n check --strict
@@ -45,8 +57,36 @@ gzip -9n "$tree/usr/share/man/en/man6/hulgor.6"
 install -D -m 0644 README.md "$tree/usr/share/doc/hulgor/README.md"
 gzip -9n "$tree/usr/share/doc/hulgor/README.md"
 install -m 0644 docs/release/copyright "$tree/usr/share/doc/hulgor/copyright"
-printf 'hulgor (%s) unstable; urgency=low\n\n  * Release %s.\n\n -- Hulgor developers <hulgor@example.org>  %s\n' \
-  "$version" "$version" "$(date -u -R -d "@$SOURCE_DATE_EPOCH")" | gzip -9n >"$tree/usr/share/doc/hulgor/changelog.gz"
+gzip -9n <docs/release/changelog >"$tree/usr/share/doc/hulgor/changelog.gz"
+# The desktop's menu entry (in a terminal), the icon in every size of the
+# icon theme, and the AppStream data for software centres.
+install -D -m 0644 docs/release/hulgor.desktop "$tree/usr/share/applications/hulgor.desktop"
+install -D -m 0644 data/icon/hulgor.svg "$tree/usr/share/icons/hicolor/scalable/apps/hulgor.svg"
+for png in data/icon/hulgor-*.png; do
+  size=${png##*-}
+  size=${size%.png}
+  install -D -m 0644 "$png" "$tree/usr/share/icons/hicolor/${size}x${size}/apps/hulgor.png"
+done
+# The releases of the AppStream data, one for each entry of the changelog.
+awk '
+  function flush() {
+    if (item == "") return
+    gsub(/&/, "\\&amp;", item); gsub(/</, "\\&lt;", item); gsub(/>/, "\\&gt;", item)
+    items = items "          <li>" item "</li>\n"
+    item = ""
+  }
+  /^hulgor \(/ { version = substr($2, 2, length($2) - 2); items = ""; next }
+  /^  \* / { flush(); item = substr($0, 5); next }
+  /^    [^ ]/ { item = item " " substr($0, 5); next }
+  /^ -- / {
+    flush()
+    stamp = $0; sub(/.*>  /, "", stamp)
+    command = "date -u -d \"" stamp "\" +%F"; command | getline day; close(command)
+    printf "    <release version=\"%s\" date=\"%s\">\n      <description>\n        <ul>\n%s        </ul>\n      </description>\n    </release>\n", version, day, items
+  }' docs/release/changelog >"$build/releases.xml"
+mkdir -p "$tree/usr/share/metainfo"
+sed -e "s|@HOMEPAGE@|${homepage%/}|g" -e "/@RELEASES@/{r $build/releases.xml" -e 'd}' \
+  docs/release/org.tamlowen.hulgor.metainfo.xml.in >"$tree/usr/share/metainfo/org.tamlowen.hulgor.metainfo.xml"
 # The C and C++ runtime as dpkg-shlibdeps finds them; SDL2_mixer is loaded
 # when the first sound plays, so it is named here.
 mkdir -p "$build/shlibs/debian"
@@ -91,6 +131,12 @@ cmake --preset web >/dev/null
 cmake --build --preset web -j"$jobs"
 find build/web/site -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 (cd build/web/site && zip -qrX "$root/dist/hulgor-$version-web.zip" .)
+# The title screenshot beside the page: published with it, it is the
+# screenshot the AppStream data names.
+mkdir -p build/release-web
+cp docs/web-title.png build/release-web/
+touch -d "@$SOURCE_DATE_EPOCH" build/release-web/web-title.png
+(cd build/release-web && zip -qX "$root/dist/hulgor-$version-web.zip" web-title.png)
 
 echo "== The source"
 git archive --format=tar --prefix="hulgor-$version/" HEAD | gzip -9n >"dist/hulgor-$version.tar.gz"

@@ -78,14 +78,16 @@ add_custom_command(OUTPUT ${site_terminal}
   DEPENDS ${HULGOR_WEB}/package.json ${HULGOR_WEB}/package-lock.json
   COMMENT "Installing the terminal for the page (npm ci)")
 
+# The page, its manifest and the game's icon (data/icon/): the SVG as the
+# favicon, two PNG sizes for the home screen.
 set(site_page ${HULGOR_SITE}/index.html ${HULGOR_SITE}/manifest.webmanifest ${HULGOR_SITE}/icon-192.png
-  ${HULGOR_SITE}/icon-512.png)
+  ${HULGOR_SITE}/icon-512.png ${HULGOR_SITE}/hulgor.svg)
 add_custom_command(OUTPUT ${site_page}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${HULGOR_SITE}
   COMMAND ${CMAKE_COMMAND} -E copy ${HULGOR_WEB}/index.html ${HULGOR_WEB}/manifest.webmanifest
-    ${HULGOR_WEB}/icon-192.png ${HULGOR_WEB}/icon-512.png ${HULGOR_SITE}
+    ${HULGOR_WEB}/icon-192.png ${HULGOR_WEB}/icon-512.png ${CMAKE_CURRENT_SOURCE_DIR}/data/icon/hulgor.svg ${HULGOR_SITE}
   DEPENDS ${HULGOR_WEB}/index.html ${HULGOR_WEB}/manifest.webmanifest ${HULGOR_WEB}/icon-192.png
-    ${HULGOR_WEB}/icon-512.png)
+    ${HULGOR_WEB}/icon-512.png ${CMAKE_CURRENT_SOURCE_DIR}/data/icon/hulgor.svg)
 
 # The service worker, written last: it lists every other file of the site
 # and is named after their contents.
