@@ -16,6 +16,7 @@ text and colours are read from the terminal's buffer; sounds from the page's
 list of requests.
 """
 import base64
+import contextlib
 import functools
 import http.server
 import json
@@ -65,8 +66,11 @@ def serve(folder):
     return server
 
 
-def start_browser(profile, phone=None):
-    """Headless Chromium; `phone`: (width, height) of a touch screen to emulate."""
+@contextlib.contextmanager
+def browser(phone=None):
+    """Headless Chromium in a profile of its own, quit and removed after use;
+    `phone`: (width, height) of a touch screen to emulate."""
+    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -79,7 +83,12 @@ def start_browser(profile, phone=None):
         options.add_experimental_option("mobileEmulation", {"deviceMetrics": {
             "width": phone[0], "height": phone[1], "pixelRatio": 2, "touch": True}})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        yield driver
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
 
 
 # Page-side helpers: the screen as text, and the colour of a text's first cell.
@@ -457,11 +466,9 @@ def check_saves(base, downloads):
     """A save downloaded in one browser profile and uploaded into another,
     then continued; files that are no save; storage that refuses writes in
     each way, and a read that aborts; a page opened with no storage at all."""
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
+        page = Page(driver)
         page.open(base + "?fast")
         page.expect("Drücke eine beliebige Taste...")
         press(driver, "download", Keys.ENTER)
@@ -479,9 +486,6 @@ def check_saves(base, downloads):
         saved = os.path.join(downloads, "hulgor-spielstand.json")
         WebDriverWait(driver, 10).until(lambda d: os.path.exists(saved))
         check(os.path.getsize(saved) < 2000, f"the download is one small file ({os.path.getsize(saved)} bytes)")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
     with open(saved, encoding="utf-8") as file:
         good = file.read()
@@ -499,10 +503,8 @@ def check_saves(base, downloads):
         with open(os.path.join(downloads, name), "w", encoding="utf-8") as file:
             file.write(save_file(files))
 
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        page = Page(driver)
         # The first way of refusing, before there is any save.
         (first, refusal), *others = REFUSALS.items()
         refuse_a_new_game(driver, page, base, first, refusal, "Kein Spielstand gefunden.")
@@ -546,19 +548,14 @@ def check_saves(base, downloads):
         page.key()
         page.enter("2")
         check(page.wait_for("Ich bin übrigens Ragnar."), "and the next start continues the save that could not be read")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
     # No storage at all: the page still plays, each save says it failed.
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
-        Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('off', 'SecurityError'); }});
-        Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('off', 'SecurityError'); }});
-    """})
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('off', 'SecurityError'); }});
+            Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('off', 'SecurityError'); }});
+        """})
+        page = Page(driver)
         page.open(base + "?fast")
         page.expect("Drücke eine beliebige Taste...")
         page.key()
@@ -567,19 +564,14 @@ def check_saves(base, downloads):
         page.enter("Kai")
         page.expect("Fehler beim Speichern des Spiels.")
         page.expect("Ihr seid also endlich wach,")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def check_two_tabs(base):
     """Two tabs of one browser: a tab stores only the files it changed, so a
     tab opened before the other saved never puts its older copies back; it
     takes up the other tab's newer save and says so."""
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        page = Page(driver)
         first = driver.current_window_handle
         new_game(page, base, "Alt")
         # A second tab loads this save (chapter 1, Alt) and waits in the title menu.
@@ -613,20 +605,15 @@ def check_two_tabs(base):
         said = driver.find_element(By.ID, "status").text
         check(said == "Ein anderer Tab hat gespeichert; dieser Tab nutzt jetzt dessen Spielstand.",
               f"and says so: {said!r}")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def check_from_disk():
     """The site opened from disk (file://), as the unpacked web zip is: it
     plays, plays its sounds, keeps its save across a reload, and names no
     manifest (it needs no service worker)."""
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    page = Page(driver)
-    url = "file://" + os.path.abspath(os.path.join(SITE, "index.html")) + "?fast"
-    try:
+    with browser() as driver:
+        page = Page(driver)
+        url = "file://" + os.path.abspath(os.path.join(SITE, "index.html")) + "?fast"
         new_game(page, url, "Kai")
         page.enter("1")
         page.expect("Drücke", timeout=10)
@@ -641,9 +628,6 @@ def check_from_disk():
         manifest = driver.execute_script("return document.querySelector('link[rel=manifest]')")
         check(page.wait_for("Ich bin übrigens Ragnar.") and sounds[-1] == ["719.wav", "playing"] and manifest is None,
               f"opened from disk: plays, sounds {sounds}, Continue after a reload, no manifest")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def tap(driver, text):
@@ -665,10 +649,8 @@ def check_phone(base):
     least 40 columns, played by taps: the splash's key wait, an answer of the
     title menu and of the story, a page break; the answers' buttons at least
     44 px high; the keyboard only at the name."""
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile, phone=(390, 844))
-    page = Page(driver)
-    try:
+    with browser(phone=(390, 844)) as driver:
+        page = Page(driver)
         page.open(base + "?fast")
         page.expect("Drücke eine beliebige Taste...")
         tap(driver, "Drücke eine beliebige Taste...")
@@ -690,9 +672,6 @@ def check_phone(base):
               and min(heights) >= 44 and named and keyboard == "text" and page.wait_for("Ich bin übrigens Ragnar."),
               f"a phone by taps: {columns} columns, the title box whole, answer buttons {heights} px high, "
               f"the keyboard at the name ({keyboard}), chapter 2 reached")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def check_reflow(driver, page, base):
@@ -728,10 +707,8 @@ def check_offline():
     gone, a reload still plays."""
     server = serve(SITE)
     base = f"http://127.0.0.1:{server.server_address[1]}/"
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        page = Page(driver)
         page.open(base)
         controlled = driver.execute_async_script("""
             const done = arguments[arguments.length - 1];
@@ -746,9 +723,6 @@ def check_offline():
         check(controlled and shown and page.wait_for("10. Spiel beenden")
               and driver.execute_script("return document.querySelector('link[rel=manifest]') !== null"),
               "the service worker serves the page with the server gone")
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 def site_size():
@@ -761,10 +735,8 @@ def main():
 
     server = serve(SITE)
     base = f"http://127.0.0.1:{server.server_address[1]}/"
-    profile = tempfile.mkdtemp(prefix="hulgor-chromium-")
-    driver = start_browser(profile)
-    page = Page(driver)
-    try:
+    with browser() as driver:
+        page = Page(driver)
         # Start-up at normal speed: time from navigation to the splash on screen.
         driver.get(base)
         appeared = driver.execute_async_script("""
@@ -901,9 +873,6 @@ def main():
         check_language(driver, page, base)
         check_typing(driver, page, base)
         check_reflow(driver, page, base)
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
     downloads = tempfile.mkdtemp(prefix="hulgor-downloads-")
     try:
         check_saves(base, downloads)
