@@ -19,9 +19,7 @@ TEST(Translation, EveryFileMatchesItsGermanAndIsCurrent) {
         for (const std::string& mistake : compareEditions(german, english)) ADD_FAILURE() << entry.path() << mistake;
         const StoryFileText translated = splitStory(english);
         for (const Passage& passage : splitStory(german).passages) {
-            const Passage* other = nullptr;
-            for (const Passage& candidate : translated.passages) other = candidate.name == passage.name ? &candidate : other;
-            EXPECT_TRUE(freshness(passage, other) == Freshness::Translated)
+            EXPECT_TRUE(freshness(passage, passageNamed(translated, passage.name)) == Freshness::Translated)
                 << entry.path() << ": passage " << passage.name << " is stale or missing (tools/l10n status)";
         }
     }

@@ -28,7 +28,6 @@ namespace {
 struct Words {
     std::string menuEnd, menuPrompt, saved, death, invalidInput, invalidChoice, permadeathOn, permadeathOff, quitting;
     std::vector<std::string> keyPrompts;
-    ConsoleMessages marks;  // the quotation marks, and where a comma goes
 };
 
 std::string withoutLeadingLineEnds(std::string_view text) { return std::string(text.substr(text.find_first_not_of('\n'))); }
@@ -43,8 +42,7 @@ const Words& words() {
                  withoutLeadingLineEnds(textOf(text::saved)), std::string(textOf(text::you_are_dead)) + "\n",
                  std::string(textOf(text::invalid_input)), std::string(textOf(text::invalid_choice)),
                  std::string(textOf(frame::menu_permadeath_on)), std::string(textOf(frame::menu_permadeath_off)),
-                 std::string(textOf(frame::quitting)) + std::string(textOf(text::quit)) + "{quit}", {},
-                 consoleMessages()};
+                 std::string(textOf(frame::quitting)) + std::string(textOf(text::quit)) + "{quit}", {}};
         for (PassageId prompt : {text::any_key, text::key, text::key_to_end, text::key_to_end_lower, text::journey_key,
                                  frame::disclaimer_key}) {
             words.keyPrompts.emplace_back(textOf(prompt));
@@ -119,7 +117,7 @@ bool isValidSave(const std::string& bytes) {
 // `text` without its colour events (std::regex would be the slow way here),
 // and without quotation marks when `marks`: they stand for a colour.
 std::string withoutColours(std::string text, bool marks = false) {
-    const ConsoleMessages& quotes = words().marks;
+    const ConsoleMessages& quotes = consoleMessages();
     for (std::string_view colour : {std::string_view("{Golden}"), std::string_view("{Normal}"), std::string_view("{Green}"),
                                     std::string_view("{Red}"), std::string_view("{Yellow}"), quotes.speechOpens,
                                     quotes.speechCloses, quotes.innerSpeechOpens, quotes.innerSpeechCloses}) {
@@ -185,7 +183,7 @@ std::string withoutName(std::string text) {
 // sentence's closing mark with a comma. Nothing: all is well.
 std::optional<std::string> misquoted(std::string text) {
     text = withoutName(std::move(text));
-    const ConsoleMessages& marks = words().marks;
+    const ConsoleMessages& marks = consoleMessages();
     enum Depth { Outside, Speech, Inner } depth = Outside;
     auto report = [&](std::size_t at, const std::string& what) {
         std::size_t from = at - std::min<std::size_t>(at, 50);

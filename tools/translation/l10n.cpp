@@ -74,13 +74,12 @@ int check(const fs::path& folder, bool strict) {
         }
         const StoryFileText translated = splitStory(translation);
         for (const Passage& passage : splitStory(source).passages) {
-            for (const Passage& other : translated.passages) {
-                if (other.name == passage.name && freshness(passage, &other) == Freshness::Stale) {
-                    std::cerr << shown(english, folder) << ":" << other.line << ": " << (strict ? "" : "warning: ")
-                              << "passage " << passage.name
-                              << " is stale: the German changed since it was translated (tools/l10n update)\n";
-                    ++stale;
-                }
+            const Passage* other = passageNamed(translated, passage.name);
+            if (other != nullptr && freshness(passage, other) == Freshness::Stale) {
+                std::cerr << shown(english, folder) << ":" << other->line << ": " << (strict ? "" : "warning: ")
+                          << "passage " << passage.name
+                          << " is stale: the German changed since it was translated (tools/l10n update)\n";
+                ++stale;
             }
         }
     }
@@ -94,11 +93,7 @@ int showStatus(const fs::path& folder) {
         const StoryFileText translated = splitStory(translation);
         int counts[3] = {0, 0, 0};
         for (const Passage& passage : splitStory(readFile(german)).passages) {
-            const Passage* other = nullptr;
-            for (const Passage& candidate : translated.passages) {
-                if (candidate.name == passage.name) other = &candidate;
-            }
-            ++counts[static_cast<int>(freshness(passage, other))];
+            ++counts[static_cast<int>(freshness(passage, passageNamed(translated, passage.name)))];
         }
         std::string name = german.filename().string();
         name.resize(std::max<std::size_t>(name.size(), 20), ' ');

@@ -57,13 +57,6 @@ std::string at(const Passage& passage, const std::string& what) {
     return std::to_string(passage.line) + ": passage " + passage.name + " " + what;
 }
 
-const Passage* find(const StoryFileText& story, std::string_view name) {
-    for (const Passage& passage : story.passages) {
-        if (passage.name == name) return &passage;
-    }
-    return nullptr;
-}
-
 std::string header(const Passage& passage) {
     return "=== " + passage.name + (passage.stamp.empty() ? "" : " @" + passage.stamp);
 }
@@ -111,6 +104,13 @@ std::vector<std::string> marked(std::string_view mark, const std::vector<std::st
 }
 
 }  // namespace
+
+const Passage* passageNamed(const StoryFileText& story, std::string_view name) {
+    for (const Passage& passage : story.passages) {
+        if (passage.name == name) return &passage;
+    }
+    return nullptr;
+}
 
 std::vector<std::string> Passage::text() const {
     std::vector<std::string> text;
@@ -212,7 +212,7 @@ std::vector<std::string> compareEditions(std::string_view german, std::string_vi
     }
     for (std::size_t i = 0; i < source.passages.size(); ++i) {
         const Passage& passage = source.passages[i];
-        const Passage* translated = find(translation, passage.name);
+        const Passage* translated = passageNamed(translation, passage.name);
         if (translated == nullptr) {
             mistakes.push_back("0: passage " + passage.name + " is missing: tools/l10n update adds it");
             continue;
@@ -224,7 +224,7 @@ std::vector<std::string> compareEditions(std::string_view german, std::string_vi
         for (std::string& mistake : comparePassages(passage, *translated)) mistakes.push_back(std::move(mistake));
     }
     for (const Passage& passage : translation.passages) {
-        if (find(source, passage.name) == nullptr) mistakes.push_back(at(passage, "is not in the German"));
+        if (passageNamed(source, passage.name) == nullptr) mistakes.push_back(at(passage, "is not in the German"));
     }
     std::stable_sort(mistakes.begin(), mistakes.end(),
                      [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
@@ -235,7 +235,7 @@ std::string updatedEdition(std::string_view german, std::string_view english) {
     const StoryFileText source = splitStory(german), translation = splitStory(english);
     StoryFileText updated{translation.preamble, {}};
     for (const Passage& passage : source.passages) {
-        const Passage* translated = find(translation, passage.name);
+        const Passage* translated = passageNamed(translation, passage.name);
         if (translated == nullptr) {
             Passage added{passage.name, "", 0, marked(SourceMark, passage.text())};
             added.lines.push_back("");
@@ -259,7 +259,7 @@ std::string updatedEdition(std::string_view german, std::string_view english) {
         updated.passages.push_back(kept);
     }
     for (const Passage& passage : translation.passages) {
-        if (find(source, passage.name) == nullptr) updated.passages.push_back(passage);
+        if (passageNamed(source, passage.name) == nullptr) updated.passages.push_back(passage);
     }
     return joinStory(updated);
 }
@@ -267,7 +267,7 @@ std::string updatedEdition(std::string_view german, std::string_view english) {
 Stamped stampPassage(std::string_view german, std::string_view english, std::string_view name) {
     const StoryFileText source = splitStory(german);
     StoryFileText translation = splitStory(english);
-    const Passage* original = find(source, name);
+    const Passage* original = passageNamed(source, name);
     Passage* translated = nullptr;
     for (Passage& passage : translation.passages) {
         if (passage.name == name) translated = &passage;

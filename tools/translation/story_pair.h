@@ -26,6 +26,8 @@ struct StoryFileText {
 };
 
 StoryFileText splitStory(std::string_view file);
+// The passage called `name`, or null.
+const Passage* passageNamed(const StoryFileText& story, std::string_view name);
 std::string joinStory(const StoryFileText& story);
 
 // A short hash of a German passage's text lines: the stamp its translation
